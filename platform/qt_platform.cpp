@@ -1,0 +1,172 @@
+#include "platform/qt_platform.h"
+
+#include "platform/file_filter.h"
+#include "platform/help_viewer.h"
+#include "platform/input_box.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString kindTitle(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Warning: return QStringLiteral("警告");
+    case MessageKind::Confirmation: return QStringLiteral("確認");
+    case MessageKind::Information: return QStringLiteral("情報");
+    case MessageKind::Error: return QStringLiteral("エラー");
+    }
+    return {};
+}
+
+QMessageBox::Icon kindIcon(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Confirmation: return QMessageBox::Question;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The folder the last file dialog ended in, so the next one starts there.
+QString &lastFolder()
+{
+    static QString folder = QDir::currentPath();
+    return folder;
+}
+
+std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = qtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().first();
+    lastFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() = default;
+
+Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QString &text,
+                           MessageButtons buttons, const QString &title)
+{
+    QMessageBox box(kindIcon(kind), title.isEmpty() ? kindTitle(kind) : title, text,
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    switch (buttons) {
+    case MessageButtons::Ok: {
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel: {
+        QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        QPushButton *cancel = nullptr;
+        if (buttons == MessageButtons::YesNoCancel)
+            cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel ? cancel : no);
+        box.exec();
+        if (box.clickedButton() == yes)
+            return Answer::Yes;
+        if (cancel && box.clickedButton() == cancel)
+            return Answer::Cancel;
+        return cancel && !box.clickedButton() ? Answer::Cancel : Answer::No;
+    }
+    }
+    return Answer::Cancel;
+}
+
+std::optional<QString> QtPlatform::openFileName(QWidget *parent, const QString &filter,
+                                                const QString &initialName)
+{
+    QFileDialog dialog(parent, QStringLiteral("開く"), lastFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    return runFileDialog(dialog, filter);
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &filter,
+                                                const QString &initialName,
+                                                const QString &initialFolder)
+{
+    QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"),
+                       initialFolder.isEmpty() ? lastFolder() : initialFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    return runFileDialog(dialog, filter);
+}
+
+std::optional<QFont> QtPlatform::chooseFont(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("ﾌｫﾝﾄ"),
+                                            QFontDialog::DontUseNativeDialog);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QString> QtPlatform::inputBox(QWidget *parent, const InputBoxRequest &request)
+{
+    TInputBox box(parent);
+    box.reset(request.title, request.prompt, request.preset);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.value();
+}
+
+void QtPlatform::showHelp(QWidget *parent, const QString &helpFile, int context)
+{
+    // Owned by the main window, so it goes when the program ends.
+    if (!m_helpViewer)
+        m_helpViewer = new HelpViewer(parent ? parent->window() : nullptr);
+    if (!m_helpViewer->open(helpFile, context))
+        message(parent, MessageKind::Warning,
+                QStringLiteral("ﾍﾙﾌﾟﾌｧｲﾙ %1 が見つかりません").arg(QDir::toNativeSeparators(helpFile)),
+                MessageButtons::Ok);
+}
+
+QString QtPlatform::programFolder() const
+{
+    return QCoreApplication::applicationDirPath() + u'/';
+}
+
+QString QtPlatform::configFilePath() const
+{
+    // Beside the program when it runs from its own (unpacked or build) folder;
+    // an installed program keeps its settings in the user's configuration.
+    const QString folder = programFolder();
+    if (QFileInfo(folder).isWritable())
+        return folder + u"MARQUILL.INI"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + u"/marquill/MARQUILL.INI"_s;
+}

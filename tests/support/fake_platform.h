@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+// A scripted stand-in for the desktop: it answers from queues and records
+// what was asked. Installed for its lifetime.
+class FakePlatform final : public Platform
+{
+public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    struct Message {
+        MessageKind kind;
+        QString title;
+        QString text;
+        MessageButtons buttons;
+    };
+    struct FileRequest {
+        QString filter;
+        QString initialName;
+        QString initialFolder;
+    };
+
+    // Answers for message boxes, in order. With none queued a box is answered
+    // by its safe button: OK, No, or Cancel.
+    QList<Answer> answers;
+    QList<Message> messages;
+
+    // nullopt stands for a cancelled dialog; with none queued the dialog is cancelled.
+    QList<std::optional<QString>> openNames;
+    QList<std::optional<QString>> saveNames;
+    QList<FileRequest> openRequests;
+    QList<FileRequest> saveRequests;
+
+    QList<std::optional<QFont>> fonts;
+    QList<QFont> fontRequests;
+
+    QList<std::optional<QString>> inputs;
+    QList<InputBoxRequest> inputRequests;
+
+    QList<QPair<QString, int>> helpRequests;
+
+    // MARQUILL.INI lives in a temporary folder of its own.
+    QTemporaryDir folder;
+
+    Answer message(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons,
+                   const QString &title = {}) override;
+    std::optional<QString> openFileName(QWidget *parent, const QString &filter,
+                                        const QString &initialName = {}) override;
+    std::optional<QString> saveFileName(QWidget *parent, const QString &filter,
+                                        const QString &initialName,
+                                        const QString &initialFolder = {}) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+    std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
+    void showHelp(QWidget *parent, const QString &helpFile, int context) override;
+    QString programFolder() const override;
+    QString configFilePath() const override;
+
+    QStringList messageTexts() const;
+};
