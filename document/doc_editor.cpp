@@ -1,0 +1,191 @@
+#include "document/doc_editor.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QChar blockSeparator = QChar::ParagraphSeparator;
+
+// Text from outside (clipboard, drops) with every kind of line end as the
+// editor's own. A Unicode line separator would stay inside a line and could
+// not be saved, so it becomes a line break as well.
+QString normalizedInsertText(QString text)
+{
+    for (QChar &c : text) {
+        if (c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+TDocEditor::TDocEditor(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("txtDoc"));
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabChangesFocus(false);
+    setUndoRedoEnabled(true);
+}
+
+QString TDocEditor::rawText() const
+{
+    return document()->toRawText();
+}
+
+void TDocEditor::replaceAllQuietly(const QString &text)
+{
+    const int position = textCursor().position();
+    const int scroll = verticalScrollBar()->value();
+    setPlainText(text);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(qMin(position, document()->characterCount() - 1));
+    setTextCursor(cursor);
+    verticalScrollBar()->setValue(scroll);
+    document()->setModified(true);
+}
+
+void TDocEditor::replaceQuietly(QTextCursor cursor, const QString &text)
+{
+    // Switching undo off clears the editor's history, so the next Undo falls
+    // to the document's snapshot.
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    cursor.insertText(text);
+    doc->setUndoRedoEnabled(true);
+    setTextCursor(cursor);
+    doc->setModified(true);
+    ensureCursorVisible();
+}
+
+void TDocEditor::replaceRangesQuietly(QList<Range> ranges, const QString &text)
+{
+    // From the back, so the earlier positions still hold.
+    std::sort(ranges.begin(), ranges.end(),
+              [](const Range &a, const Range &b) { return a.start > b.start; });
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    for (const Range &r : ranges) {
+        cursor.setPosition(int(r.start));
+        cursor.setPosition(int(r.start + r.length), QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(true);
+}
+
+QString TDocEditor::selectedTextCrLf() const
+{
+    const QString selected = textCursor().selectedText();
+    QString result;
+    result.reserve(selected.size());
+    for (QChar c : selected) {
+        if (c == blockSeparator)
+            result += u"\r\n"_s;
+        else
+            result += c;
+    }
+    return result;
+}
+
+void TDocEditor::setMenuShortcuts(const QList<QKeySequence> &keys)
+{
+    m_menuShortcuts = keys;
+}
+
+bool TDocEditor::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (m_menuShortcuts.contains(pressed)) {
+            // Not claimed by the editor: the menu entry's shortcut runs.
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void TDocEditor::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Insert && mods == Qt::NoModifier) {
+        toggleTypingMode();
+        event->accept();
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && mods == Qt::ShiftModifier) {
+        // The editor would insert a line separator, which stays inside the
+        // line; here every Enter makes a new line.
+        textCursor().insertBlock();
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TDocEditor::toggleTypingMode()
+{
+    m_typingMode = m_typingMode == 0 ? 1 : 0;
+    setOverwriteMode(m_typingMode == 1);
+    setCursorWidth(m_typingMode == 1 ? qMax(2, fontMetrics().averageCharWidth()) : 1);
+    Q_EMIT typingModeChanged(m_typingMode);
+}
+
+void TDocEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_contextMenu) {
+        m_contextMenu->exec(event->globalPos());
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::contextMenuEvent(event);
+}
+
+QMimeData *TDocEditor::createMimeDataFromSelection() const
+{
+    // Plain text only, and exactly the characters of the selection (the
+    // editor's own conversion would turn non-breaking spaces into blanks).
+    QString text = textCursor().selectedText();
+    for (QChar &c : text) {
+        if (c == blockSeparator)
+            c = u'\n';
+    }
+    auto *data = new QMimeData;
+    data->setText(text);
+    return data;
+}
+
+bool TDocEditor::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+void TDocEditor::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(normalizedInsertText(source->text()));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}

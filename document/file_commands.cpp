@@ -1,0 +1,130 @@
+#include "document/file_commands.h"
+
+#include "document/doc_editor.h"
+#include "document/mdi_child.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBlock>
+
+using namespace Qt::StringLiterals;
+
+const char16_t *const HtmlFileFilter = u"HTMLﾌｧｲﾙ(*.htm*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*";
+
+namespace {
+
+// Puts the caret on the character that cannot be saved, so the user sees it.
+void selectCharacterAt(TMDIChild &doc, qsizetype line, const QString &character)
+{
+    const QTextBlock block = doc.txtDoc->document()->findBlockByNumber(int(line - 1));
+    if (!block.isValid())
+        return;
+    const int column = block.text().indexOf(character);
+    if (column < 0)
+        return;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + column);
+    cursor.setPosition(block.position() + column + int(character.size()), QTextCursor::KeepAnchor);
+    doc.txtDoc->setTextCursor(cursor);
+    doc.txtDoc->ensureCursorVisible();
+}
+
+QString codePoint(const QString &character)
+{
+    const QList<uint> ucs4 = character.toUcs4();
+    return ucs4.isEmpty() ? QString()
+                          : QStringLiteral("U+%1").arg(ucs4.first(), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+bool writeDocument(TMDIChild &doc)
+{
+    const QString name = doc.fileName();
+    const SaveResult result = writeTextFile(name, doc.txtDoc->rawText(), doc.lineEnd);
+    switch (result.status) {
+    case SaveResult::Status::Saved:
+        return true;
+    case SaveResult::Status::Unencodable:
+        selectCharacterAt(doc, result.line, result.character);
+        platform().message(&doc, MessageKind::Warning,
+                           QStringLiteral("%1 行目の文字「%2」(%3) は Shift-JIS で保存できません。\n"
+                                          "ﾌｧｲﾙ %4 は保存されていません。")
+                               .arg(result.line)
+                               .arg(result.character, codePoint(result.character),
+                                    QDir::toNativeSeparators(name)),
+                           MessageButtons::Ok);
+        return false;
+    case SaveResult::Status::WriteFailed:
+        platform().message(&doc, MessageKind::Error,
+                           QStringLiteral("ﾌｧｲﾙ %1 を作成できません").arg(QDir::toNativeSeparators(name)),
+                           MessageButtons::Ok, QStringLiteral("Marquill 32"));
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
+bool saveDocument(TMDIChild &doc)
+{
+    if (!doc.isModified())
+        return true;
+    if (doc.fileName().isEmpty())
+        return saveDocumentAs(doc);
+    if (!writeDocument(doc))
+        return false;
+    doc.setModified(false);
+    Q_EMIT doc.saved(doc.fileName());
+    return true;
+}
+
+bool saveDocumentAs(TMDIChild &doc)
+{
+    const QFileInfo current(doc.fileName());
+    const QString initialName = doc.fileName().isEmpty() ? QString() : current.fileName();
+    const QString initialFolder = doc.fileName().isEmpty() ? QString() : current.absolutePath();
+    const std::optional<QString> chosen = platform().saveFileName(
+        &doc, QString::fromUtf16(HtmlFileFilter), initialName, initialFolder);
+    if (!chosen)
+        return false;
+    doc.setWindowTitle(*chosen);
+    doc.setFileName(*chosen);
+    doc.setModified(true);
+    return saveDocument(doc);
+}
+
+bool FormCloseQuery(TMDIChild &doc)
+{
+    doc.closeSearchDialogs();
+    doc.update();
+    if (!doc.isModified())
+        return true;
+    const QString name = doc.fileName().isEmpty() ? doc.windowTitle() : doc.fileName();
+    const Answer answer = platform().message(
+        &doc, MessageKind::Warning, name + u" は更新されています。保存しますか？"_s,
+        MessageButtons::YesNoCancel);
+    switch (answer) {
+    case Answer::Yes:
+        return saveDocument(doc);
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FileSaveItemClick(TMDIChild &doc, QObject *)
+{
+    saveDocument(doc);
+}
+
+void FileSaveAsItemClick(TMDIChild &doc, QObject *)
+{
+    saveDocumentAs(doc);
+}
+
+void FileCloseItemClick(TMDIChild &doc, QObject *)
+{
+    doc.close();
+}

@@ -1,0 +1,150 @@
+#include "document/mdi_child.h"
+
+#include "document/doc_editor.h"
+#include "document/edit_commands.h"
+#include "document/file_commands.h"
+#include "document/find_dialogs.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+TMDIChild::TMDIChild(QSize frameClientSize, QWidget *parent)
+    : QMdiSubWindow(parent)
+    , lblFilename(new QLabel(this))
+    , txtDoc(new TDocEditor(this))
+{
+    setObjectName(QStringLiteral("MDIChild"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    lblFilename->setObjectName(QStringLiteral("lblFilename"));
+    lblFilename->hide();
+    setWidget(txtDoc);
+    connect(txtDoc, &TDocEditor::typingModeChanged, this, &TMDIChild::typingModeChanged);
+
+    ClearTagPair();
+    setFileName({});
+    resize(frameClientSize.width() / 10 * 7, frameClientSize.height() / 10 * 7);
+    UndoSnapshot.clear();
+}
+
+TMDIChild::~TMDIChild()
+{
+    closeSearchDialogs();
+}
+
+void TMDIChild::ClearTagPair()
+{
+    StartTag.clear();
+    EndTag.clear();
+    CapturedText.clear();
+}
+
+void TMDIChild::CaptureSelection()
+{
+    CapturedText = txtDoc->selectedTextCrLf();
+}
+
+void TMDIChild::InsertTagPair(InsertMode mode)
+{
+    UndoSnapshot = txtDoc->rawText();
+    QTextCursor cursor = txtDoc->textCursor();
+    switch (mode) {
+    case InsertMode::BeforeSelection:
+        cursor.setPosition(cursor.selectionStart());
+        break;
+    case InsertMode::AfterSelection:
+        cursor.setPosition(cursor.selectionEnd());
+        break;
+    case InsertMode::ReplaceSelection:
+        break;
+    }
+    txtDoc->replaceQuietly(cursor, StartTag + CapturedText + EndTag);
+}
+
+void TMDIChild::UndoItemClick()
+{
+    if (txtDoc->document()->isUndoAvailable()) {
+        txtDoc->undo();
+        return;
+    }
+    QString current = txtDoc->rawText();
+    txtDoc->replaceAllQuietly(UndoSnapshot);
+    UndoSnapshot = std::move(current);
+}
+
+QString TMDIChild::fileName() const
+{
+    return lblFilename->text();
+}
+
+void TMDIChild::setFileName(const QString &name)
+{
+    lblFilename->setText(name);
+}
+
+bool TMDIChild::isModified() const
+{
+    return txtDoc->document()->isModified();
+}
+
+void TMDIChild::setModified(bool modified)
+{
+    txtDoc->document()->setModified(modified);
+}
+
+int TMDIChild::TypingMode() const
+{
+    return txtDoc->TypingMode();
+}
+
+TFindDialog *TMDIChild::findDialog()
+{
+    if (!m_findDialog) {
+        m_findDialog = new TFindDialog(this);
+        connect(m_findDialog, &TFindDialog::findNextClicked, this, [this] { Find(*this); });
+    }
+    return m_findDialog;
+}
+
+TReplaceDialog *TMDIChild::replaceDialog()
+{
+    if (!m_replaceDialog) {
+        m_replaceDialog = new TReplaceDialog(this);
+        connect(m_replaceDialog, &TReplaceDialog::findNextClicked, this,
+                [this] { ReplaceDialogFind(*this); });
+        connect(m_replaceDialog, &TReplaceDialog::replaceClicked, this,
+                [this](bool all) { ReplaceDialogReplace(*this, all); });
+    }
+    return m_replaceDialog;
+}
+
+void TMDIChild::closeSearchDialogs()
+{
+    if (m_findDialog)
+        m_findDialog->close();
+    if (m_replaceDialog)
+        m_replaceDialog->close();
+}
+
+void TMDIChild::closeWithoutAsking()
+{
+    m_closeAllowed = true;
+    close();
+}
+
+void TMDIChild::closeEvent(QCloseEvent *event)
+{
+    if (!m_closeAllowed && !FormCloseQuery(*this)) {
+        event->ignore();
+        return;
+    }
+    m_closeAllowed = true;
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        Q_EMIT closing();
+}
+
+void TMDIChild::showEvent(QShowEvent *event)
+{
+    closeSearchDialogs();
+    QMdiSubWindow::showEvent(event);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "document/tag_types.h"
+#include "platform/text_file.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <array>
+
+class QLabel;
+class QMenu;
+class TDocEditor;
+class TFindDialog;
+class TReplaceDialog;
+
+// One open document: its editor, its file name, the pending tag pair that
+// every tag command fills and hands to InsertTagPair, and the one-level undo
+// snapshot of the last insertion.
+class TMDIChild : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    // `frameClientSize` is the main window's document area; the new window
+    // takes seven tenths of it.
+    explicit TMDIChild(QSize frameClientSize, QWidget *parent = nullptr);
+    ~TMDIChild() override;
+
+    QLabel *lblFilename;
+    TDocEditor *txtDoc;
+
+    // The window number (1 to 100): its slot in the main window's table.
+    int Tag = 0;
+
+    QString StartTag;
+    QString EndTag;
+    QString CapturedText;
+    // The whole text before the last tag insertion, or after an undo by
+    // snapshot the text that undo replaced. Lines separated by U+2029.
+    QString UndoSnapshot;
+
+    // The window's recent-file entries and their separator, filled in by
+    // whoever builds its menus.
+    std::array<QAction *, 10> OpenFile{};
+    QAction *N22 = nullptr;
+    // The window's menus, in menu bar order.
+    QList<QMenu *> menus;
+
+    void ClearTagPair();
+    void CaptureSelection();
+    void InsertTagPair(InsertMode mode);
+    void UndoItemClick();
+
+    QString fileName() const;
+    void setFileName(const QString &name);
+    bool isModified() const;
+    void setModified(bool modified);
+    // How lines end when the text is written (a file whose lines all ended
+    // in LF keeps LF; everything else gets CR LF).
+    LineEnd lineEnd = LineEnd::CrLf;
+
+    int TypingMode() const;
+
+    TFindDialog *findDialog();
+    TReplaceDialog *replaceDialog();
+    void closeSearchDialogs();
+
+    // Closes without the save question (already asked, e.g. on program exit).
+    void closeWithoutAsking();
+
+Q_SIGNALS:
+    // The text was written to `fileName`.
+    void saved(const QString &fileName);
+    void typingModeChanged(int mode);
+    // The close went ahead; the window is about to be destroyed.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    TFindDialog *m_findDialog = nullptr;
+    TReplaceDialog *m_replaceDialog = nullptr;
+    bool m_closeAllowed = false;
+};
