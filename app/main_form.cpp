@@ -1,0 +1,490 @@
+#include "app/main_form.h"
+
+#include "app/about_box.h"
+#include "app/menu_rows.h"
+#include "app/settings.h"
+#include "app/window_arrange.h"
+#include "document/doc_editor.h"
+#include "document/file_commands.h"
+#include "document/mdi_child.h"
+#include "platform/locale_text.h"
+#include "platform/platform.h"
+#include "platform/text_file.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString documentTemplate = u"<HTML>\n<HEAD>\n<TITLE></TITLE>\n<!-- Marquill 32 -->\n"
+                                 "</HEAD>\n<BODY>\n</BODY>\n</HTML>\n"_s;
+
+QToolBar *makeToolbarRow(QMainWindow *owner, const char *name, const QString &title)
+{
+    auto *bar = new QToolBar(title, owner);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    bar->setMinimumHeight(27);
+    owner->addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+QAction *findMenuAction(const QMenu *menu, QLatin1String name)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->objectName() == name)
+            return action;
+        if (const QMenu *sub = action->menu()) {
+            if (QAction *found = findMenuAction(sub, name))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+QString escapedForMenu(QString text)
+{
+    return text.replace(u'&', u"&&"_s);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent)
+    : QMainWindow(parent)
+    , ClientArea(new QMdiArea(this))
+    , StatusPanel0(new QLabel(this))
+    , StatusPanel1(new QLabel(u"挿入"_s, this))
+    , DisplayFont(u"ＭＳ Ｐゴシック"_s, 11)
+{
+    setObjectName(u"MainForm"_s);
+    setWindowTitle(u"Ｍａｒｑｕｉｌｌ"_s);
+
+    ClientArea->setObjectName(u"ClientArea"_s);
+    ClientArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    setCentralWidget(ClientArea);
+
+    SpeedPanel = makeToolbarRow(this, "SpeedPanel", u"基本"_s);
+    addToolBarBreak(Qt::TopToolBarArea);
+    pnlExt = makeToolbarRow(this, "pnlExt", u"拡張"_s);
+
+    StatusPanel0->setObjectName(u"StatusPanel0"_s);
+    StatusPanel1->setObjectName(u"StatusPanel1"_s);
+    StatusPanel1->setFixedWidth(60);
+    StatusPanel1->setAlignment(Qt::AlignCenter);
+    StatusPanel1->setAccessibleName(u"入力ﾓｰﾄﾞ"_s);
+    statusBar()->setObjectName(u"StatusBar"_s);
+    statusBar()->addWidget(StatusPanel0, 1);
+    statusBar()->addPermanentWidget(StatusPanel1);
+
+    AboutBox = new TAboutBox(this);
+
+    HelpFile = platform().programFolder() + u"marquill.html"_s;
+    buildMainMenus();
+    connect(ClientArea, &QMdiArea::subWindowActivated, this, &TMainForm::activeWindowChanged);
+    DocumentCounter = 0;
+    LoadSettings();
+    UpdateRecentMenu();
+    mergeMenus(nullptr);
+    UpdateMenuItems();
+}
+
+TMainForm::~TMainForm()
+{
+    disconnect(ClientArea, nullptr, this, nullptr);
+}
+
+TMainForm &TMainForm::of(const TMDIChild &doc)
+{
+    return *qobject_cast<TMainForm *>(doc.window());
+}
+
+TMDIChild *TMainForm::activeDocument() const
+{
+    auto *doc = qobject_cast<TMDIChild *>(ClientArea->currentSubWindow());
+    return doc == m_closingDocument ? nullptr : doc;
+}
+
+// --- menus -----------------------------------------------------------------
+
+void TMainForm::buildMainMenus()
+{
+    ShortcutsTaken taken;
+    m_mainMenus = buildMenus(this, mainMenuRows(), taken, [this](QAction *action, const auto &row) {
+        const MainCommand command = row.command;
+        connect(action, &QAction::triggered, this, [this, action, command] { (this->*command)(action); });
+    });
+    for (int i = 0; i < RecentFiles::Count; ++i)
+        OpenFile[i] = mainAction(qPrintable(u"OpenFile"_s + QString::number(i + 1)));
+    N3 = mainAction("N3");
+    m_windowMenu = findChild<QMenu *>(u"Window1"_s);
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowList);
+
+    for (const char *name : {"Base", "Ext"})
+        mainAction(name)->setCheckable(true);
+    connect(findChild<QMenu *>(u"Toolbar"_s), &QMenu::aboutToShow, this, &TMainForm::ToolbarClick);
+}
+
+QAction *TMainForm::mainAction(const char *name) const
+{
+    for (QMenu *menu : m_mainMenus) {
+        if (QAction *action = findMenuAction(menu, QLatin1String(name)))
+            return action;
+    }
+    return nullptr;
+}
+
+void TMainForm::buildDocumentMenus(TMDIChild &doc)
+{
+    ShortcutsTaken taken;
+    TMDIChild *target = &doc;
+    doc.menus = buildMenus(&doc, documentMenuRows(), taken, [target](QAction *action, const auto &row) {
+        const DocumentCommand command = row.command;
+        QObject::connect(action, &QAction::triggered, target,
+                         [target, action, command] { command(*target, action); });
+    });
+    for (QMenu *menu : doc.menus) {
+        for (QAction *action : menu->actions()) {
+            if (action->objectName() == u"N22")
+                doc.N22 = action;
+            for (int i = 0; i < RecentFiles::Count; ++i) {
+                if (action->objectName() == u"OpenFile"_s + QString::number(i + 1))
+                    doc.OpenFile[i] = action;
+            }
+        }
+        if (menu->objectName() == u"Edit1")
+            doc.txtDoc->setContextMenu(menu);
+    }
+    doc.txtDoc->setMenuShortcuts(taken);
+}
+
+void TMainForm::mergeMenus(TMDIChild *doc)
+{
+    QMenuBar *bar = menuBar();
+    bar->clear();
+    if (doc) {
+        for (QMenu *menu : doc->menus)
+            bar->addMenu(menu);
+    } else {
+        bar->addMenu(m_mainMenus.at(0));
+    }
+    for (qsizetype i = 1; i < m_mainMenus.size(); ++i)
+        bar->addMenu(m_mainMenus.at(i));
+}
+
+void TMainForm::rebuildWindowList()
+{
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow *> windows = ClientArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    m_windowListActions << m_windowMenu->addSeparator();
+    int number = 1;
+    for (QMdiSubWindow *w : windows) {
+        if (w == m_closingDocument)
+            continue;
+        const QString caption = escapedForMenu(w->windowTitle());
+        QAction *action = m_windowMenu->addAction(
+            number <= 9 ? u'&' + QString::number(number) + u' ' + caption : caption);
+        ++number;
+        action->setCheckable(true);
+        action->setChecked(w == ClientArea->currentSubWindow());
+        connect(action, &QAction::triggered, this, [this, w] {
+            if (w->isMinimized())
+                w->showNormal();
+            ClientArea->setActiveSubWindow(w);
+        });
+        m_windowListActions << action;
+    }
+}
+
+void TMainForm::UpdateMenuItems()
+{
+    const bool any = !Documents.filled().isEmpty();
+    for (const char *name : {"WindowCascadeItem", "WindowTileItem", "WindowArrangeItem",
+                             "WindowMinimizeItem"})
+        mainAction(name)->setEnabled(any);
+}
+
+void TMainForm::activeWindowChanged()
+{
+    TMDIChild *doc = activeDocument();
+    mergeMenus(doc);
+    if (doc) {
+        SyncRecentMenu(*doc);
+        showTypingMode(doc->TypingMode());
+    }
+    UpdateMenuItems();
+}
+
+void TMainForm::showTypingMode(int mode)
+{
+    StatusPanel1->setText(mode == 1 ? u"上書き"_s : u"挿入"_s);
+}
+
+QMenu *TMainForm::createPopupMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(u"PopToolBar"_s);
+    QAction *base = menu->addAction(u"基本(&B)"_s, this, [this] { BaseClick(); });
+    QAction *ext = menu->addAction(u"拡張(&E)"_s, this, [this] { ExtClick(); });
+    base->setObjectName(u"PopBase"_s);
+    ext->setObjectName(u"PopExt"_s);
+    base->setCheckable(true);
+    ext->setCheckable(true);
+    base->setChecked(SpeedPanel->isVisibleTo(this));
+    ext->setChecked(pnlExt->isVisibleTo(this));
+    return menu;
+}
+
+// --- document windows ------------------------------------------------------
+
+TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
+{
+    if (DocumentCounter >= DocumentTable::Slots) {
+        platform().message(this, MessageKind::Warning,
+                           u"作業領域がとれません。プログラムを再起動してください。"_s,
+                           MessageButtons::Ok);
+        return nullptr;
+    }
+    std::optional<LoadedText> loaded;
+    if (QFileInfo(name).isFile()) {
+        loaded = readTextFile(name);
+        if (!loaded) {
+            platform().message(this, MessageKind::Error,
+                               u"ﾌｧｲﾙ %1 は開けません"_s.arg(QDir::toNativeSeparators(name)),
+                               MessageButtons::Ok, u"Marquill 32"_s);
+            return nullptr;
+        }
+    }
+
+    auto *doc = new TMDIChild(ClientArea->viewport()->size());
+    buildDocumentMenus(*doc);
+    SyncRecentMenu(*doc);
+    doc->txtDoc->setFont(QFont(DisplayFont.family(), DisplayFont.pointSize()));
+    doc->setWindowTitle(name);
+    if (loaded) {
+        doc->txtDoc->setPlainText(loaded->text);
+        doc->setFileName(name);
+        doc->lineEnd = loaded->lineEnd;
+    } else {
+        doc->txtDoc->setPlainText(documentTemplate);
+    }
+    ++DocumentCounter;
+    doc->Tag = DocumentCounter;
+    doc->setModified(false);
+    Documents.put(doc->Tag, doc);
+
+    connect(doc, &TMDIChild::closing, this, [this, doc] { documentClosing(doc); });
+    connect(doc, &TMDIChild::saved, this,
+            [this, doc](const QString &fileName) { documentSaved(doc, fileName); });
+    connect(doc, &TMDIChild::typingModeChanged, this, [this, doc](int mode) {
+        if (doc == activeDocument())
+            showTypingMode(mode);
+    });
+    ClientArea->addSubWindow(doc);
+    doc->show();
+    ClientArea->setActiveSubWindow(doc);
+    doc->txtDoc->setFocus();
+    activeWindowChanged();
+    return doc;
+}
+
+void TMainForm::documentClosing(TMDIChild *doc)
+{
+    Documents.clear(doc->Tag);
+    m_closingDocument = doc;
+    activeWindowChanged();
+    m_closingDocument = nullptr;
+}
+
+void TMainForm::documentSaved(TMDIChild *doc, const QString &fileName)
+{
+    PushRecentFile(fileName);
+    SyncRecentMenu(*doc);
+}
+
+// --- File menu -------------------------------------------------------------
+
+void TMainForm::FileNewItemClick(QObject *)
+{
+    OpenDocumentWindow(u"New-"_s + QString::number(Documents.filled().size() + 1));
+}
+
+void TMainForm::FileOpenItemClick(QObject *)
+{
+    const std::optional<QString> name = platform().openFileName(this, QString::fromUtf16(HtmlFileFilter));
+    if (!name)
+        return;
+    for (TMDIChild *doc : Documents.filled()) {
+        if (sameTextIgnoringCase(doc->windowTitle(), *name)) {
+            platform().message(this, MessageKind::Warning, u"このファイルはすでに開いています"_s,
+                               MessageButtons::Ok);
+            return;
+        }
+    }
+    PushRecentFile(*name);
+    OpenDocumentWindow(*name);
+}
+
+void TMainForm::FileExitItemClick(QObject *)
+{
+    close();
+}
+
+void TMainForm::OpenFile1Click(QObject *sender)
+{
+    const int index = sender ? sender->property("Tag").toInt() : 0;
+    if (index < 0 || index >= RecentFiles::Count)
+        return;
+    const QString name = Recent.at(index);
+    if (name.isEmpty())
+        return;
+    for (TMDIChild *doc : Documents.filled()) {
+        if (sameTextIgnoringCase(doc->windowTitle(), name)) {
+            platform().message(this, MessageKind::Warning, u"すでに開いています"_s, MessageButtons::Ok);
+            return;
+        }
+    }
+    Recent.moveToFront(index);
+    UpdateRecentMenu();
+    OpenDocumentWindow(name);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    const QList<TMDIChild *> docs = Documents.filled();
+    for (TMDIChild *doc : docs) {
+        if (!FormCloseQuery(*doc)) {
+            event->ignore();
+            return;
+        }
+    }
+    SaveSettings();
+    for (TMDIChild *doc : docs)
+        doc->closeWithoutAsking();
+    event->accept();
+}
+
+// --- recent files ----------------------------------------------------------
+
+void TMainForm::PushRecentFile(const QString &name)
+{
+    Recent.push(name);
+    UpdateRecentMenu();
+}
+
+void TMainForm::UpdateRecentMenu()
+{
+    ::UpdateRecentMenu(Recent, N3, OpenFile);
+}
+
+void TMainForm::SyncRecentMenu(TMDIChild &doc)
+{
+    ::SyncRecentMenu(N3, OpenFile, doc.N22, doc.OpenFile);
+}
+
+// --- Window, Help and Option menus ----------------------------------------
+
+void TMainForm::WindowCascadeItemClick(QObject *)
+{
+    ClientArea->cascadeSubWindows();
+}
+
+void TMainForm::WindowTileItemClick(QObject *)
+{
+    tileHorizontally(*ClientArea);
+}
+
+void TMainForm::WindowArrangeItemClick(QObject *)
+{
+    arrangeIcons(*ClientArea);
+}
+
+void TMainForm::WindowMinimizeItemClick(QObject *)
+{
+    minimizeAll(*ClientArea);
+}
+
+void TMainForm::HelpMokujiItemClick(QObject *)
+{
+    platform().showHelp(this, HelpFile, 1);
+}
+
+void TMainForm::HelpAboutItemClick(QObject *)
+{
+    AboutBox->exec();
+}
+
+void TMainForm::FontItemClick(QObject *)
+{
+    if (const std::optional<QFont> font = platform().chooseFont(this, DisplayFont))
+        DisplayFont = *font;
+}
+
+void TMainForm::BaseClick(QObject *)
+{
+    SpeedPanel->setVisible(!SpeedPanel->isVisibleTo(this));
+}
+
+void TMainForm::ExtClick(QObject *)
+{
+    pnlExt->setVisible(!pnlExt->isVisibleTo(this));
+}
+
+void TMainForm::ToolbarClick()
+{
+    mainAction("Base")->setChecked(SpeedPanel->isVisibleTo(this));
+    mainAction("Ext")->setChecked(pnlExt->isVisibleTo(this));
+}
+
+// --- settings --------------------------------------------------------------
+
+void TMainForm::LoadSettings()
+{
+    MainSettings settings;
+    readSettings(platform().configFilePath(), settings);
+    if (settings.left || settings.top)
+        move(settings.left.value_or(x()), settings.top.value_or(y()));
+    if (settings.width || settings.height)
+        resize(settings.width.value_or(width()), settings.height.value_or(height()));
+    SpeedPanel->setVisible(settings.toolBar1);
+    pnlExt->setVisible(settings.toolBar2);
+    DisplayFont = QFont(settings.fontName, settings.fontSize);
+    Recent = settings.recentFiles;
+    BrowserPath = settings.browserPath;
+}
+
+void TMainForm::SaveSettings()
+{
+    MainSettings settings;
+    // Position of the frame, size of the window inside it: what move() and
+    // resize() take back at the next start.
+    const bool normal = !isMaximized() && !isMinimized();
+    const QRect geometry = normal ? QRect(pos(), size()) : normalGeometry();
+    settings.left = geometry.left();
+    settings.top = geometry.top();
+    settings.width = geometry.width();
+    settings.height = geometry.height();
+    settings.toolBar1 = SpeedPanel->isVisibleTo(this);
+    settings.toolBar2 = pnlExt->isVisibleTo(this);
+    settings.fontName = DisplayFont.family();
+    settings.fontSize = DisplayFont.pointSize();
+    settings.recentFiles = Recent;
+    settings.browserPath = BrowserPath;
+    const QString file = platform().configFilePath();
+    if (!writeSettings(file, settings))
+        platform().message(this, MessageKind::Error,
+                           u"ﾌｧｲﾙ %1 を作成できません"_s.arg(QDir::toNativeSeparators(file)),
+                           MessageButtons::Ok, u"Marquill 32"_s);
+}

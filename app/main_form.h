@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/document_table.h"
+#include "app/recent_files.h"
+
+#include <QFont>
+#include <QMainWindow>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+class TAboutBox;
+class TMDIChild;
+
+// The main window: a frame of document windows with the menus, the two
+// toolbar rows and the status bar. It owns the window table, the recent-file
+// list, the display font and the browser path.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The main window a document window lives in.
+    static TMainForm &of(const TMDIChild &doc);
+
+    // The one way a document window is made: the file `name` when it exists,
+    // otherwise a new document from the template with `name` as its caption.
+    // nullptr when the window budget is used up or the file cannot be read.
+    TMDIChild *OpenDocumentWindow(const QString &name);
+    // The document window the commands work on, nullptr when there is none.
+    TMDIChild *activeDocument() const;
+
+    void FileNewItemClick(QObject *sender = nullptr);
+    void FileOpenItemClick(QObject *sender = nullptr);
+    void FileExitItemClick(QObject *sender = nullptr);
+    void OpenFile1Click(QObject *sender);
+    void WindowCascadeItemClick(QObject *sender = nullptr);
+    void WindowTileItemClick(QObject *sender = nullptr);
+    void WindowArrangeItemClick(QObject *sender = nullptr);
+    void WindowMinimizeItemClick(QObject *sender = nullptr);
+    void HelpMokujiItemClick(QObject *sender = nullptr);
+    void HelpAboutItemClick(QObject *sender = nullptr);
+    void FontItemClick(QObject *sender = nullptr);
+    void BaseClick(QObject *sender = nullptr);
+    void ExtClick(QObject *sender = nullptr);
+    void ToolbarClick();
+
+    void PushRecentFile(const QString &name);
+    void UpdateRecentMenu();
+    void SyncRecentMenu(TMDIChild &doc);
+    // Enables the Window entries while a document window exists.
+    void UpdateMenuItems();
+
+    void LoadSettings();
+    void SaveSettings();
+
+    QMdiArea *ClientArea;
+    QToolBar *SpeedPanel;
+    QToolBar *pnlExt;
+    QLabel *StatusPanel0;
+    QLabel *StatusPanel1;
+    TAboutBox *AboutBox;
+
+    DocumentTable Documents;
+    // Document windows made in this run; it never goes down.
+    int DocumentCounter = 0;
+    RecentFiles Recent;
+    RecentEntries OpenFile{};
+    QAction *N3 = nullptr;
+    QFont DisplayFont;
+    QString BrowserPath;
+    QString HelpFile;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    QMenu *createPopupMenu() override;
+
+private:
+    void buildMainMenus();
+    void buildDocumentMenus(TMDIChild &doc);
+    void mergeMenus(TMDIChild *doc);
+    void activeWindowChanged();
+    void documentClosing(TMDIChild *doc);
+    void documentSaved(TMDIChild *doc, const QString &fileName);
+    void showTypingMode(int mode);
+    void rebuildWindowList();
+    QAction *mainAction(const char *name) const;
+
+    QList<QMenu *> m_mainMenus;  // File, Option, Window, Help
+    QMenu *m_windowMenu = nullptr;
+    QList<QAction *> m_windowListActions;
+    TMDIChild *m_closingDocument = nullptr;
+};

@@ -1,0 +1,52 @@
+#include "app/program.h"
+
+#include "app/main_form.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Documents name the Windows fonts; these are the faces a Debian desktop has
+// for them.
+void substituteWindowsFonts()
+{
+    QFont::insertSubstitutions(u"ＭＳ Ｐゴシック"_s,
+                               {u"IPAPGothic"_s, u"Noto Sans CJK JP"_s, u"VL PGothic"_s});
+    QFont::insertSubstitutions(u"ＭＳ ゴシック"_s,
+                               {u"IPAGothic"_s, u"Noto Sans Mono CJK JP"_s, u"VL Gothic"_s});
+    QFont::insertSubstitutions(u"ＭＳ Ｐ明朝"_s, {u"IPAPMincho"_s, u"Noto Serif CJK JP"_s});
+    QFont::insertSubstitutions(u"ＭＳ 明朝"_s, {u"IPAMincho"_s, u"Noto Serif CJK JP"_s});
+}
+
+} // namespace
+
+void openStartupFile(TMainForm &mainForm, const QStringList &arguments)
+{
+    if (arguments.size() > 1 && QFileInfo(arguments.at(1)).isFile())
+        mainForm.OpenDocumentWindow(arguments.at(1));
+}
+
+int runMarquill(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Marquill 32"_s);
+    QApplication::setApplicationDisplayName(u"Marquill 32"_s);
+    QApplication::setApplicationVersion(QStringLiteral(MARQUILL_VERSION));
+
+    // The program speaks Japanese, Qt's own dialogs included.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(u"qtbase_ja"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTranslator);
+    substituteWindowsFonts();
+
+    TMainForm mainForm;
+    mainForm.show();
+    openStartupFile(mainForm, QApplication::arguments());
+    return app.exec();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+// Starts the editor: the main window, then the file named by the first
+// argument when it exists, then the event loop.
+int runMarquill(int argc, char *argv[]);
+
+#include <QStringList>
+
+class TMainForm;
+
+// Opens the file named by the first argument after the program name, when
+// it exists. It is not added to the recent files.
+void openStartupFile(TMainForm &mainForm, const QStringList &arguments);

@@ -1,0 +1,12 @@
+#pragma once
+
+class QMdiArea;
+
+// Window arrangements the document area lacks of its own.
+
+// Every open, not minimised window as a full-width band, one under another.
+void tileHorizontally(QMdiArea &area);
+// Minimised windows in a row along the bottom edge, left to right.
+void arrangeIcons(QMdiArea &area);
+// Minimises every window, from the last to the first.
+void minimizeAll(QMdiArea &area);
