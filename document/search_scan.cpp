@@ -123,18 +123,25 @@ inline bool restMatches(const char16_t *at, const char16_t *t, qsizetype L)
 
 // The word test walks over the text word by word, comparing only where it
 // lands. Going down it lands on every word start after `start` and, when the
-// walk runs out of room, on the last position the needle fits. Going up it
-// lands on every word start at or before `start`, plus offset 1 when the text
-// opens with two breaks. These helpers say whether p is such a landing place,
+// walk runs out of room, on the last position the needle fits (taken only when
+// a word starts there). Going up it lands on every word start at or before
+// `start`, plus offset 1 when the text opens with two breaks. These helpers say whether p is such a landing place,
 // so the scan can jump between key candidates instead of walking.
 inline bool endsWord(const char16_t *b, qsizetype n, qsizetype p, qsizetype L)
 {
     return p + L == n || isBreakUnit(b[p + L]);
 }
 
+inline bool startsWord(const char16_t *b, qsizetype p)
+{
+    return p == 0 || isBreakUnit(b[p - 1]);
+}
+
+// When the walk runs out of room it stops on the last position the needle
+// fits, which may be inside a word: that is no whole word.
 inline bool landsDown(const char16_t *b, qsizetype p, qsizetype start, qsizetype last)
 {
-    return p == last || (p > start && !isBreakUnit(b[p]) && isBreakUnit(b[p - 1]));
+    return (p == last && startsWord(b, p)) || (p > start && !isBreakUnit(b[p]) && startsWord(b, p));
 }
 
 inline bool landsUp(const char16_t *b, qsizetype p)

@@ -101,7 +101,9 @@ qsizetype referenceScan(QStringView buffer, qsizetype selStart, qsizetype selLen
                 break;
             }
         }
-        if (full && (!o.wholeWord || pos + L == n || isBreakAt(pos + L)))
+        const bool startsWord = pos == 0 || isBreakAt(pos - 1);
+        const bool endsWord = pos + L == n || isBreakAt(pos + L);
+        if (full && (!o.wholeWord || (startsWord && endsWord)))
             return pos;
         pos += step;
         --count;
@@ -138,6 +140,8 @@ const Row rows[] = {
     {u"ab", 5, 0, u"abc", Up, Case, Word, -1, "needle longer, caret past the end"},
     {u"xxabc", 0, 0, u"abc", Down, Case, Any, 2, "match ending the buffer"},
     {u"xxabc", 5, 0, u"abc", Up, Fold, Any, 2, "match ending the buffer up"},
+    {u"xxabc", 0, 0, u"abc", Down, Fold, Word, -1, "whole word never takes the tail of a word"},
+    {u"x abc", 0, 0, u"abc", Down, Fold, Word, 2, "whole word at the end of the text"},
     {u"abc", 0, 0, u"abc", Down, Fold, Any, 0, "needle is the whole buffer"},
 
     // Folding: ASCII letters only.
