@@ -125,8 +125,9 @@ inline bool restMatches(const char16_t *at, const char16_t *t, qsizetype L)
 // lands. Going down it lands on every word start after `start` and, when the
 // walk runs out of room, on the last position the needle fits (taken only when
 // a word starts there). Going up it lands on every word start at or before
-// `start`, plus offset 1 when the text opens with two breaks. These helpers say whether p is such a landing place,
-// so the scan can jump between key candidates instead of walking.
+// `start`, plus offset 1 when the text opens with two breaks. These helpers
+// say whether p is such a landing place, so the scan can jump between key
+// candidates instead of walking.
 inline bool endsWord(const char16_t *b, qsizetype n, qsizetype p, qsizetype L)
 {
     return p + L == n || isBreakUnit(b[p + L]);
