@@ -14,5 +14,5 @@ using DocumentCommand = void (*)(TMDIChild &doc, QObject *sender);
 // The main window's menus, in menu bar order: File (shown only while no
 // document window is active), Option, Window, Help.
 std::span<const MenuRow<MainCommand>> mainMenuRows();
-// A document window's menus: File, Edit, Tag, Tool.
+// A document window's menus: File, Edit, Tag, and Tool once its commands exist.
 std::span<const MenuRow<DocumentCommand>> documentMenuRows();
