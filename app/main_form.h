@@ -74,9 +74,11 @@ public:
     QString BrowserPath;
     QString HelpFile;
 
+    // The toolbars' pop-up menu, which shows and hides them.
+    QMenu *createPopupMenu() override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
-    QMenu *createPopupMenu() override;
 
 private:
     void buildMainMenus();

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMenu>
 #include <span>
+#include <string_view>
 
 // A menu outline as a table. Level 0 is a menu of the menu bar, level 1 an
 // entry of it, level 2 an entry of a submenu, and so on: a row followed by a
@@ -56,6 +57,11 @@ QList<QMenu *> buildMenus(QWidget *owner, std::span<const MenuRow<Command>> rows
             open << makeSubmenu(owner, parent, row.name, row.caption);
             continue;
         }
+        const bool separator = row.name == std::string_view("-") || row.caption == std::string_view("-");
+        // A row without a command and without entries below it is a submenu
+        // whose entries are not there yet: no dead entry is shown for it.
+        if (!row.command && !separator)
+            continue;
         QAction *action = makeMenuEntry(parent, row.name, row.caption, row.shortcut, row.tag,
                                         row.hint, row.hidden, taken);
         if (row.command)

@@ -1,0 +1,335 @@
+#include "main_form_fixture.h"
+
+#include "app/program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString templateText = u"<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n<!-- Marquill 32 -->\r\n"
+                             "</HEAD>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n"_s;
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+using MainForm = MainFormFixture;
+
+TEST_F(MainForm, StartsAsAnEmptyFrameWithFourMenus)
+{
+    EXPECT_EQ(form->windowTitle(), u"Ｍａｒｑｕｉｌｌ"_s);
+    EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
+    EXPECT_EQ(menuBarTitles(), (QStringList{u"ﾌｧｲﾙ(&F)"_s, u"ｵﾌﾟｼｮﾝ(&O)"_s, u"ｳｨﾝﾄﾞｳ(&W)"_s, u"ﾍﾙﾌﾟ(&H)"_s}));
+    EXPECT_EQ(form->StatusPanel1->text(), u"挿入"_s);
+    for (const char *name : {"WindowCascadeItem", "WindowTileItem", "WindowArrangeItem", "WindowMinimizeItem"})
+        EXPECT_FALSE(entry(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_TRUE(entry(u"FileNewItem"_s)->isEnabled());
+    EXPECT_FALSE(entry(u"N3"_s)->isVisible());
+}
+
+TEST_F(MainForm, NewTwiceGivesNumberedTemplateDocuments)
+{
+    trigger(u"FileNewItem"_s);
+    TMDIChild *first = current();
+    ASSERT_NE(first, nullptr);
+    trigger(u"FileNewItem"_s);  // the document window's own New
+    TMDIChild *second = current();
+    ASSERT_NE(second, first);
+
+    EXPECT_EQ(first->windowTitle(), u"New-1"_s);
+    EXPECT_EQ(second->windowTitle(), u"New-2"_s);
+    for (TMDIChild *doc : {first, second}) {
+        EXPECT_EQ(docText(doc), templateText);
+        EXPECT_FALSE(doc->isModified());
+        EXPECT_TRUE(doc->fileName().isEmpty());
+    }
+    EXPECT_EQ(first->Tag, 1);
+    EXPECT_EQ(second->Tag, 2);
+    EXPECT_EQ(form->Documents.at(2), second);
+    EXPECT_EQ(form->DocumentCounter, 2);
+    EXPECT_TRUE(entry(u"WindowTileItem"_s)->isEnabled());
+    // Seven tenths of the frame, width and height each.
+    const QSize area = form->ClientArea->viewport()->size();
+    EXPECT_EQ(first->size(), QSize(area.width() / 10 * 7, area.height() / 10 * 7));
+}
+
+TEST_F(MainForm, ADocumentWindowBringsItsMenusBeforeTheMainOnes)
+{
+    form->FileNewItemClick();
+    EXPECT_EQ(menuBarTitles(), (QStringList{u"ﾌｧｲﾙ(&F)"_s, u"編集(&E)"_s, u"ﾀｸﾞ(&G)"_s, u"ｵﾌﾟｼｮﾝ(&O)"_s,
+                                            u"ｳｨﾝﾄﾞｳ(&W)"_s, u"ﾍﾙﾌﾟ(&H)"_s}));
+    EXPECT_NE(entry(u"FileSaveItem"_s), nullptr);  // the document's File menu
+    current()->closeWithoutAsking();
+    EXPECT_EQ(menuBarTitles(), (QStringList{u"ﾌｧｲﾙ(&F)"_s, u"ｵﾌﾟｼｮﾝ(&O)"_s, u"ｳｨﾝﾄﾞｳ(&W)"_s, u"ﾍﾙﾌﾟ(&H)"_s}));
+    EXPECT_EQ(entry(u"FileSaveItem"_s), nullptr);
+    EXPECT_FALSE(entry(u"WindowTileItem"_s)->isEnabled());
+}
+
+TEST_F(MainForm, NewNumbersByTheWindowsOpenNow)
+{
+    form->FileNewItemClick();
+    TMDIChild *first = current();
+    form->FileNewItemClick();
+    first->closeWithoutAsking();
+    form->FileNewItemClick();
+    EXPECT_EQ(current()->windowTitle(), u"New-2"_s);
+    EXPECT_EQ(current()->Tag, 3);
+    EXPECT_EQ(form->Documents.at(1), nullptr);
+}
+
+TEST_F(MainForm, TheBudgetCountsWindowsMadeNotWindowsOpen)
+{
+    for (int i = 0; i < 100; ++i) {
+        form->FileNewItemClick();
+        ASSERT_NE(current(), nullptr);
+        current()->closeWithoutAsking();
+    }
+    EXPECT_TRUE(form->Documents.filled().isEmpty());
+    fake.messages.clear();
+    form->FileNewItemClick();
+    EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
+    ASSERT_EQ(fake.messages.size(), 1);
+    EXPECT_EQ(fake.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(fake.messages[0].text, u"作業領域がとれません。プログラムを再起動してください。"_s);
+}
+
+TEST_F(MainForm, OpenLoadsTheFileAndRemembersIt)
+{
+    const QString file = path("Page.html");
+    writeFile(file, "<P>\x93\xfa\x96\x7b</P>\r\n");
+    fake.openNames = {file};
+    form->FileOpenItemClick();
+    ASSERT_EQ(fake.openRequests.size(), 1);
+    EXPECT_EQ(fake.openRequests[0].filter, u"HTMLﾌｧｲﾙ(*.htm*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*"_s);
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(docText(current()), u"<P>日本</P>\r\n"_s);
+    EXPECT_EQ(current()->windowTitle(), file);
+    EXPECT_EQ(current()->fileName(), file);
+    EXPECT_FALSE(current()->isModified());
+    EXPECT_EQ(form->Recent.at(0), file);
+    EXPECT_TRUE(entry(u"OpenFile1"_s)->isVisible());
+    EXPECT_EQ(entry(u"OpenFile1"_s)->text(), u"&0 "_s + file);
+}
+
+TEST_F(MainForm, OpeningAFileAlreadyOpenInAnyCaseWarns)
+{
+    const QString file = path("Page.html");
+    writeFile(file, "x");
+    fake.openNames = {file, file.toUpper()};
+    form->FileOpenItemClick();
+    form->FileOpenItemClick();
+    EXPECT_EQ(form->ClientArea->subWindowList().size(), 1);
+    EXPECT_EQ(fake.messageTexts(), QStringList{u"このファイルはすでに開いています"_s});
+    EXPECT_EQ(form->Recent.at(0), file);
+    EXPECT_TRUE(form->Recent.at(1).isEmpty());
+}
+
+TEST_F(MainForm, OpeningANameThatIsNoFileMakesANamedNewDocument)
+{
+    const QString missing = path("gone.html");
+    fake.openNames = {missing};
+    form->FileOpenItemClick();
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(current()->windowTitle(), missing);
+    EXPECT_TRUE(current()->fileName().isEmpty());
+    EXPECT_EQ(docText(current()), templateText);
+}
+
+TEST_F(MainForm, AnUnreadableFileLeavesNoWindowAndUsesNoSlot)
+{
+    QString file = path("locked.html");
+    writeFile(file, "secret");
+    QFile::setPermissions(file, QFileDevice::Permissions());
+    if (QFile probe(file); probe.open(QIODevice::ReadOnly))
+        file = u"/proc/self/mem"_s;  // permissions do not stop root; this file cannot be read at 0
+    EXPECT_EQ(form->OpenDocumentWindow(file), nullptr);
+    EXPECT_EQ(form->DocumentCounter, 0);
+    EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
+    EXPECT_EQ(fake.messageTexts(), QStringList{u"ﾌｧｲﾙ "_s + file + u" は開けません"_s});
+}
+
+TEST_F(MainForm, AFileNamedLikeTheNextNewDocumentIsLoaded)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(fake.folder.path());
+    writeFile(u"New-1"_s, "mine\r\n");
+    form->FileNewItemClick();
+    QDir::setCurrent(previous);
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(docText(current()), u"mine\r\n"_s);
+    EXPECT_EQ(current()->fileName(), u"New-1"_s);
+}
+
+TEST_F(MainForm, TheStartupFileOpensWithoutTouchingTheRecentList)
+{
+    const QString file = path("start.html");
+    writeFile(file, "<B>");
+    openStartupFile(*form, {u"marquill"_s, path("nothing-here.html")});
+    EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
+    openStartupFile(*form, {u"marquill"_s, fake.folder.path()});  // a folder is no file
+    EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
+    openStartupFile(*form, {u"marquill"_s, file});
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(current()->fileName(), file);
+    EXPECT_TRUE(form->Recent.at(0).isEmpty());
+}
+
+TEST_F(MainForm, TheInsertKeyModeFollowsTheActiveWindow)
+{
+    form->FileNewItemClick();
+    TMDIChild *first = current();
+    form->FileNewItemClick();
+    TMDIChild *second = current();
+
+    form->ClientArea->setActiveSubWindow(first);
+    QTest::keyClick(first->txtDoc, Qt::Key_Insert);
+    EXPECT_EQ(form->StatusPanel1->text(), u"上書き"_s);
+    EXPECT_TRUE(first->txtDoc->overwriteMode());
+    form->ClientArea->setActiveSubWindow(second);
+    EXPECT_EQ(form->StatusPanel1->text(), u"挿入"_s);
+    form->ClientArea->setActiveSubWindow(first);
+    EXPECT_EQ(form->StatusPanel1->text(), u"上書き"_s);
+    QTest::keyClick(first->txtDoc, Qt::Key_Insert);
+    EXPECT_EQ(form->StatusPanel1->text(), u"挿入"_s);
+    EXPECT_EQ(first->TypingMode(), 0);
+}
+
+TEST_F(MainForm, ExitAsksEveryDocumentAndACancelStopsIt)
+{
+    form->FileNewItemClick();
+    TMDIChild *first = current();
+    first->txtDoc->insertPlainText(u"edit"_s);
+    form->FileNewItemClick();
+    current()->txtDoc->insertPlainText(u"edit"_s);
+
+    fake.answers = {Answer::No, Answer::Cancel};
+    form->FileExitItemClick();
+    EXPECT_EQ(form->ClientArea->subWindowList().size(), 2);
+    EXPECT_EQ(fake.messages.size(), 2);
+    EXPECT_FALSE(QFile::exists(fake.configFilePath()));
+
+    fake.answers = {Answer::No, Answer::No};
+    form->FileExitItemClick();
+    EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(QFile::exists(fake.configFilePath()));
+}
+
+TEST_F(MainForm, ExitIsAbandonedWhenASaveIsCancelled)
+{
+    form->FileNewItemClick();
+    current()->txtDoc->insertPlainText(u"edit"_s);
+    fake.answers = {Answer::Yes};  // then the name dialog is cancelled
+    form->FileExitItemClick();
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_NE(current(), nullptr);
+    EXPECT_TRUE(current()->isModified());
+}
+
+TEST_F(MainForm, SavingPutsTheFileInFrontOfTheRecentList)
+{
+    form->FileNewItemClick();
+    TMDIChild *doc = current();
+    doc->txtDoc->insertPlainText(u"x"_s);
+    const QString file = path("saved.html");
+    fake.saveNames = {file};
+    trigger(u"FileSaveItem"_s);
+    EXPECT_EQ(form->Recent.at(0), file);
+    EXPECT_TRUE(entry(u"N22"_s)->isVisible());
+    EXPECT_EQ(entry(u"OpenFile1"_s)->text(), u"&0 "_s + file);
+}
+
+TEST_F(MainForm, ARecentEntryOpensItsFileUnlessItIsOpen)
+{
+    const QString a = path("a.html");
+    const QString b = path("b.html");
+    writeFile(a, "A");
+    form->Recent.set(0, b);
+    form->Recent.set(1, a);
+    form->UpdateRecentMenu();
+    EXPECT_EQ(entry(u"OpenFile2"_s)->text(), u"&1 "_s + a);
+
+    entry(u"OpenFile2"_s)->trigger();
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(docText(current()), u"A"_s);
+    EXPECT_EQ(form->Recent.at(0), a);
+    EXPECT_EQ(form->Recent.at(1), b);
+
+    // The document window's own entry, for the file that is open now.
+    entry(u"OpenFile1"_s)->trigger();
+    EXPECT_EQ(fake.messageTexts(), QStringList{u"すでに開いています"_s});
+    EXPECT_EQ(form->Recent.at(0), a);
+    EXPECT_EQ(form->ClientArea->subWindowList().size(), 1);
+}
+
+TEST_F(MainForm, TheDisplayFontAppliesToWindowsMadeAfterwards)
+{
+    form->FileNewItemClick();
+    TMDIChild *before = current();
+    const QFont oldFont = before->txtDoc->font();
+    EXPECT_EQ(oldFont.pointSize(), 11);
+    fake.fonts = {QFont(u"IPAGothic"_s, 16)};
+    trigger(u"FontItem"_s);
+    ASSERT_EQ(fake.fontRequests.size(), 1);
+    EXPECT_EQ(fake.fontRequests[0].pointSize(), 11);
+    form->FileNewItemClick();
+    EXPECT_EQ(current()->txtDoc->font().pointSize(), 16);
+    EXPECT_EQ(current()->txtDoc->font().family(), u"IPAGothic"_s);
+    EXPECT_EQ(before->txtDoc->font().pointSize(), 11);
+}
+
+TEST_F(MainForm, HelpOpensTheHelpFileBesideTheProgramAtItsContents)
+{
+    trigger(u"HelpMokujiItem"_s);
+    ASSERT_EQ(fake.helpRequests.size(), 1);
+    EXPECT_EQ(fake.helpRequests[0].first, fake.programFolder() + u"marquill.html"_s);
+    EXPECT_EQ(fake.helpRequests[0].second, 1);
+}
+
+TEST_F(MainForm, TheToolbarsToggleAndShowTheirState)
+{
+    EXPECT_TRUE(form->SpeedPanel->isVisible());
+    trigger(u"Base"_s);
+    EXPECT_FALSE(form->SpeedPanel->isVisible());
+    EXPECT_TRUE(form->pnlExt->isVisible());
+    form->ToolbarClick();
+    EXPECT_FALSE(entry(u"Base"_s)->isChecked());
+    EXPECT_TRUE(entry(u"Ext"_s)->isChecked());
+    std::unique_ptr<QMenu> popup(form->createPopupMenu());
+    QAction *popBase = popup->findChild<QAction *>(u"PopBase"_s);
+    ASSERT_NE(popBase, nullptr);
+    EXPECT_FALSE(popBase->isChecked());
+    popBase->trigger();
+    EXPECT_TRUE(form->SpeedPanel->isVisible());
+}
+
+TEST_F(MainForm, WindowCommandsArrangeTheDocuments)
+{
+    form->FileNewItemClick();
+    TMDIChild *first = current();
+    form->FileNewItemClick();
+    TMDIChild *second = current();
+
+    trigger(u"WindowTileItem"_s);
+    const QSize area = form->ClientArea->viewport()->size();
+    EXPECT_EQ(first->geometry().width(), area.width());
+    EXPECT_EQ(first->geometry().top(), 0);
+    EXPECT_EQ(second->geometry().top(), first->geometry().bottom() + 1);
+
+    trigger(u"WindowMinimizeItem"_s);
+    EXPECT_TRUE(first->isMinimized());
+    EXPECT_TRUE(second->isMinimized());
+    trigger(u"WindowArrangeItem"_s);
+    EXPECT_EQ(first->geometry().bottom(), area.height() - 1);
+    EXPECT_EQ(second->geometry().left(), first->geometry().right() + 1);
+}
+
+} // namespace
