@@ -29,7 +29,6 @@ protected:
     void start()
     {
         form = std::make_unique<TMainForm>();
-        form->resize(1000, 700);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
