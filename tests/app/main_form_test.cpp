@@ -333,3 +333,29 @@ TEST_F(MainForm, WindowCommandsArrangeTheDocuments)
 }
 
 } // namespace
+
+#include "app/about_box.h"
+
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+TEST_F(MainForm, TheVersionBoxShowsModallyAndClosesWithOk)
+{
+    QString title;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        modal = box->isModal();
+        box->OKBtn->click();
+    });
+    trigger(u"HelpAboutItem"_s);
+    EXPECT_EQ(title, u"ﾊﾞｰｼﾞｮﾝ情報"_s);
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(form->AboutBox->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+#include "platform/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs `step` on the modal window once it is up.
+void whenModalShows(std::function<void(QWidget *)> step)
+{
+    QTimer::singleShot(0, [step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        step(modal);
+    });
+}
+
+QStringList buttonTexts(QMessageBox *box)
+{
+    QStringList texts;
+    for (QAbstractButton *b : box->buttons())
+        texts << b->text();
+    texts.sort();
+    return texts;
+}
+
+TEST(QtPlatformMessages, YesNoCancelHasJapaneseButtonsAndTheKindsTitle)
+{
+    QtPlatform platform;
+    QString title;
+    QStringList texts;
+    whenModalShows([&](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        texts = buttonTexts(box);
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == u"いいえ(&N)")
+                b->click();
+    });
+    const Answer answer = platform.message(nullptr, MessageKind::Warning, u"保存しますか？"_s,
+                                           MessageButtons::YesNoCancel);
+    EXPECT_EQ(answer, Answer::No);
+    EXPECT_EQ(title, u"警告"_s);
+    EXPECT_EQ(texts, (QStringList{u"いいえ(&N)"_s, u"はい(&Y)"_s, u"ｷｬﾝｾﾙ"_s}));
+}
+
+TEST(QtPlatformMessages, EscapeIsCancelOrNo)
+{
+    QtPlatform platform;
+    whenModalShows([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_EQ(platform.message(nullptr, MessageKind::Warning, u"x"_s, MessageButtons::YesNoCancel),
+              Answer::Cancel);
+    whenModalShows([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_EQ(platform.message(nullptr, MessageKind::Confirmation, u"x"_s, MessageButtons::YesNo),
+              Answer::No);
+}
+
+TEST(QtPlatformMessages, AnExplicitTitleAndYes)
+{
+    QtPlatform platform;
+    QString title;
+    whenModalShows([&](QWidget *w) {
+        title = w->windowTitle();
+        for (QAbstractButton *b : qobject_cast<QMessageBox *>(w)->buttons())
+            if (b->text() == u"はい(&Y)")
+                b->click();
+    });
+    EXPECT_EQ(platform.message(nullptr, MessageKind::Information, u"x"_s, MessageButtons::YesNo,
+                               u"Marquill 32"_s),
+              Answer::Yes);
+    EXPECT_EQ(title, u"Marquill 32"_s);
+}
+
+TEST(QtPlatformFiles, TheOpenDialogOffersTheFiltersAndCanBeCancelled)
+{
+    QtPlatform platform;
+    QStringList filters;
+    QString selected;
+    bool hidesDetails = false;
+    whenModalShows([&](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        selected = dialog->selectedNameFilter();
+        hidesDetails = dialog->testOption(QFileDialog::HideNameFilterDetails);
+        dialog->reject();
+    });
+    EXPECT_EQ(platform.openFileName(nullptr, u"HTMLﾌｧｲﾙ(*.htm*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*"_s),
+              std::nullopt);
+    EXPECT_EQ(filters, (QStringList{u"HTMLﾌｧｲﾙ(*.htm*) (*.[hH][tT][mM]*)"_s, u"全てのﾌｧｲﾙ(*.*) (*)"_s}));
+    EXPECT_EQ(selected, u"HTMLﾌｧｲﾙ(*.htm*)"_s);  // shown without the pattern behind it
+    EXPECT_TRUE(hidesDetails);
+}
+
+TEST(QtPlatformFiles, TheSaveDialogAsksBeforeReplacingAndReturnsTheTypedName)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    bool confirms = false;
+    whenModalShows([&](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(dialog, nullptr);
+        confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
+        dialog->selectFile(dir.filePath(u"page"_s));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const std::optional<QString> name =
+        platform.saveFileName(nullptr, u"HTML|*.htm*"_s, u"old.html"_s, dir.path());
+    EXPECT_TRUE(confirms);
+    EXPECT_EQ(name, dir.filePath(u"page"_s));
+}
+
+TEST(QtPlatformFolders, SettingsLiveBesideAWritableProgram)
+{
+    QtPlatform platform;
+    EXPECT_EQ(platform.programFolder(), QCoreApplication::applicationDirPath() + u'/');
+    EXPECT_EQ(platform.configFilePath(), platform.programFolder() + u"MARQUILL.INI"_s);
+}
+
+} // namespace
+
+#include "platform/help_viewer.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QTemporaryDir>
+
+namespace {
+
+TEST(HelpViewerWindow, OpensTheFileAtTheContextAnchor)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"marquill.html"_s);
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("<html><body><a name=\"context-1\"></a><h1>目次</h1></body></html>");
+    out.close();
+
+    HelpViewer viewer;
+    EXPECT_FALSE(viewer.open(dir.filePath(u"missing.html"_s), 1));
+    EXPECT_FALSE(viewer.isVisible());
+    ASSERT_TRUE(viewer.open(file, 1));
+    EXPECT_TRUE(viewer.isVisible());
+    auto *browser = viewer.findChild<QTextBrowser *>(u"HelpBrowser"_s);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source().fragment(), u"context-1"_s);
+    EXPECT_TRUE(browser->toPlainText().contains(u"目次"_s));
+}
+
+} // namespace
