@@ -359,3 +359,38 @@ TEST_F(MainForm, TheVersionBoxShowsModallyAndClosesWithOk)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainForm, TheWindowMenuListsTheOpenWindowsAndSwitchesBetweenThem)
+{
+    form->FileNewItemClick();
+    TMDIChild *first = current();
+    form->FileNewItemClick();
+    QMenu *windowMenu = entry(u"WindowCascadeItem"_s)->associatedObjects().isEmpty()
+        ? nullptr
+        : qobject_cast<QMenu *>(entry(u"WindowCascadeItem"_s)->associatedObjects().first());
+    ASSERT_NE(windowMenu, nullptr);
+    Q_EMIT windowMenu->aboutToShow();
+    QStringList listed;
+    QAction *firstEntry = nullptr;
+    for (QAction *action : windowMenu->actions()) {
+        if (action->isCheckable()) {
+            listed << action->text() + (action->isChecked() ? u" *"_s : QString());
+            if (!firstEntry)
+                firstEntry = action;
+        }
+    }
+    EXPECT_EQ(listed, (QStringList{u"&1 New-1"_s, u"&2 New-2 *"_s}));
+    ASSERT_NE(firstEntry, nullptr);
+    firstEntry->trigger();
+    EXPECT_EQ(current(), first);
+
+    Q_EMIT windowMenu->aboutToShow();  // rebuilt, not appended
+    int entries = 0;
+    for (QAction *action : windowMenu->actions())
+        entries += action->isCheckable() ? 1 : 0;
+    EXPECT_EQ(entries, 2);
+}
+
+} // namespace
