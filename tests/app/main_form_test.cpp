@@ -2,6 +2,8 @@
 
 #include "app/program.h"
 
+#include "support/file_bytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,13 +15,6 @@ namespace {
 
 const QString templateText = u"<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n<!-- Marquill 32 -->\r\n"
                              "</HEAD>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n"_s;
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 using MainForm = MainFormFixture;
 
@@ -104,7 +99,7 @@ TEST_F(MainForm, TheBudgetCountsWindowsMadeNotWindowsOpen)
 TEST_F(MainForm, OpenLoadsTheFileAndRemembersIt)
 {
     const QString file = path("Page.html");
-    writeFile(file, "<P>\x93\xfa\x96\x7b</P>\r\n");
+    writeBytes(file, "<P>\x93\xfa\x96\x7b</P>\r\n");
     fake.openNames = {file};
     form->FileOpenItemClick();
     ASSERT_EQ(fake.openRequests.size(), 1);
@@ -122,7 +117,7 @@ TEST_F(MainForm, OpenLoadsTheFileAndRemembersIt)
 TEST_F(MainForm, OpeningAFileAlreadyOpenInAnyCaseWarns)
 {
     const QString file = path("Page.html");
-    writeFile(file, "x");
+    writeBytes(file, "x");
     fake.openNames = {file, file.toUpper()};
     form->FileOpenItemClick();
     form->FileOpenItemClick();
@@ -146,7 +141,7 @@ TEST_F(MainForm, OpeningANameThatIsNoFileMakesANamedNewDocument)
 TEST_F(MainForm, AnUnreadableFileLeavesNoWindowAndUsesNoSlot)
 {
     QString file = path("locked.html");
-    writeFile(file, "secret");
+    writeBytes(file, "secret");
     QFile::setPermissions(file, QFileDevice::Permissions());
     if (QFile probe(file); probe.open(QIODevice::ReadOnly))
         file = u"/proc/self/mem"_s;  // permissions do not stop root; this file cannot be read at 0
@@ -160,7 +155,7 @@ TEST_F(MainForm, AFileNamedLikeTheNextNewDocumentIsLoaded)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(fake.folder.path());
-    writeFile(u"New-1"_s, "mine\r\n");
+    writeBytes(u"New-1"_s, "mine\r\n");
     form->FileNewItemClick();
     QDir::setCurrent(previous);
     ASSERT_NE(current(), nullptr);
@@ -171,7 +166,7 @@ TEST_F(MainForm, AFileNamedLikeTheNextNewDocumentIsLoaded)
 TEST_F(MainForm, TheStartupFileOpensWithoutTouchingTheRecentList)
 {
     const QString file = path("start.html");
-    writeFile(file, "<B>");
+    writeBytes(file, "<B>");
     openStartupFile(*form, {u"marquill"_s, path("nothing-here.html")});
     EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
     openStartupFile(*form, {u"marquill"_s, fake.folder.path()});  // a folder is no file
@@ -251,7 +246,7 @@ TEST_F(MainForm, ARecentEntryOpensItsFileUnlessItIsOpen)
 {
     const QString a = path("a.html");
     const QString b = path("b.html");
-    writeFile(a, "A");
+    writeBytes(a, "A");
     form->Recent.set(0, b);
     form->Recent.set(1, a);
     form->UpdateRecentMenu();

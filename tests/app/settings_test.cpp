@@ -4,25 +4,14 @@
 #include "app/settings.h"
 
 #include <QAction>
+#include "support/file_bytes.h"
+
 #include <QFile>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class Settings : public MainFormFixture
 {

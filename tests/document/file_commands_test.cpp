@@ -1,25 +1,14 @@
 #include "document/file_commands.h"
 #include "support/doc_fixture.h"
 
+#include "support/file_bytes.h"
+
 #include <QFile>
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class FileCommandsTest : public DocFixture
 {

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <algorithm>
+#include "support/file_bytes.h"
+
 #include <initializer_list>
 #include <random>
 #include <string>
@@ -14,14 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray bytesOf(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values)
-        result.append(char(v));
-    return result;
-}
 
 QString textOf(std::initializer_list<char32_t> codePoints)
 {

@@ -1,3 +1,4 @@
+#include "support/file_bytes.h"
 #include "platform/profile_file.h"
 
 #include <gtest/gtest.h>
@@ -43,20 +44,6 @@ protected:
         return m_dir.filePath(name);
     }
 
-    static void writeBytes(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return QByteArray("<unreadable>");
-        return file.readAll();
-    }
 
     QStringList entries() const
     {

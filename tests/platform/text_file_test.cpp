@@ -12,6 +12,8 @@
 #include <csignal>
 #include <initializer_list>
 #include <random>
+#include "support/file_bytes.h"
+
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -20,14 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray bytesOf(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values)
-        result.append(char(v));
-    return result;
-}
 
 std::string hex(const QByteArray &bytes)
 {
@@ -53,20 +47,6 @@ protected:
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    static void writeBytes(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return "<cannot open>";
-        return file.readAll();
-    }
 
     // Everything in `folder`, hidden files included, so stray temporary
     // files show up.
