@@ -273,6 +273,10 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
     SyncRecentMenu(*doc);
     doc->txtDoc->setFont(QFont(DisplayFont.family(), DisplayFont.pointSize()));
     doc->setWindowTitle(name);
+    // Shown before it gets its text, so that the text is laid out once, at
+    // the window's width (a hidden editor lays a line out as if endless).
+    ClientArea->addSubWindow(doc);
+    doc->show();
     if (loaded) {
         doc->txtDoc->setPlainText(loaded->text);
         doc->setFileName(name);
@@ -292,8 +296,6 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
         if (doc == activeDocument())
             showTypingMode(mode);
     });
-    ClientArea->addSubWindow(doc);
-    doc->show();
     ClientArea->setActiveSubWindow(doc);
     doc->txtDoc->setFocus();
     activeWindowChanged();
