@@ -9,13 +9,14 @@ bool isSeparator(const char *name)
     return qstrcmp(name, "-") == 0;
 }
 
-// "Ctrl+Enter" stands for the main Enter key and the one on the keypad.
+// "Ctrl+Enter" stands for the keypad's Enter and the main one (Qt's Return);
+// the keypad's comes first, so the menu shows it as "Ctrl+Enter".
 QList<QKeySequence> keysFor(const QString &shortcut)
 {
     if (shortcut.endsWith(u"+Enter")) {
         const QString modifiers = shortcut.chopped(QStringLiteral("Enter").size());
-        return {QKeySequence::fromString(modifiers + QStringLiteral("Return")),
-                QKeySequence::fromString(shortcut)};
+        return {QKeySequence::fromString(shortcut),
+                QKeySequence::fromString(modifiers + QStringLiteral("Return"))};
     }
     return {QKeySequence::fromString(shortcut)};
 }
@@ -43,10 +44,11 @@ QAction *makeMenuEntry(QMenu *menu, const char *name, const char *caption, const
         if (free) {
             action->setShortcuts(keys);
             taken << keys;
+        } else {
+            // Shown in the shortcut column all the same, as text.
+            action->setText(action->text() + u'\t'
+                            + keys.first().toString(QKeySequence::NativeText));
         }
-        // The shortcut column shows the key as written, bound or not.
-        const QString shown = QKeySequence::fromString(text).toString(QKeySequence::NativeText);
-        action->setText(action->text() + u'\t' + (text.endsWith(u"+Enter") ? text : shown));
     }
     return action;
 }

@@ -57,7 +57,7 @@ TEST(MenuTable, AShortcutBindsOnlyOnTheFirstEntryWalkedAndShowsOnBoth)
     EXPECT_EQ(save->shortcut(), QKeySequence(u"Ctrl+S"_s));
     EXPECT_TRUE(fontColor->shortcut().isEmpty());
     EXPECT_EQ(fontColor->text(), u"ｻｲｽﾞと色(&S)...\tCtrl+S"_s);
-    EXPECT_EQ(save->text(), u"上書き保存(&S)\tCtrl+S"_s);
+    EXPECT_EQ(save->text(), u"上書き保存(&S)"_s);  // the menu adds the bound key itself
 }
 
 TEST(MenuTable, CtrlEnterBindsBothEnterKeys)
@@ -65,9 +65,10 @@ TEST(MenuTable, CtrlEnterBindsBothEnterKeys)
     Built built;
     QAction *lf = built.find("Lf");
     ASSERT_NE(lf, nullptr);
-    EXPECT_EQ(lf->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Return),
-                                                    QKeySequence(Qt::CTRL | Qt::Key_Enter)}));
-    EXPECT_EQ(lf->text(), u"改行(&I)\tCtrl+Enter"_s);
+    EXPECT_EQ(lf->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                                                    QKeySequence(Qt::CTRL | Qt::Key_Return)}));
+    EXPECT_EQ(lf->shortcut().toString(QKeySequence::NativeText), u"Ctrl+Enter"_s);
+    EXPECT_EQ(lf->text(), u"改行(&I)"_s);
     EXPECT_TRUE(built.taken.contains(QKeySequence(Qt::CTRL | Qt::Key_Return)));
 }
 
