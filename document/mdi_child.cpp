@@ -26,10 +26,8 @@ TMDIChild::TMDIChild(QSize frameClientSize, QWidget *parent)
     UndoSnapshot.clear();
 }
 
-TMDIChild::~TMDIChild()
-{
-    closeSearchDialogs();
-}
+// The search dialogs are children: they go with the window.
+TMDIChild::~TMDIChild() = default;
 
 void TMDIChild::ClearTagPair()
 {
@@ -101,6 +99,7 @@ TFindDialog *TMDIChild::findDialog()
     if (!m_findDialog) {
         m_findDialog = new TFindDialog(this);
         connect(m_findDialog, &TFindDialog::findNextClicked, this, [this] { Find(*this); });
+        connect(m_findDialog, &QDialog::finished, this, &TMDIChild::returnFocusToText);
     }
     return m_findDialog;
 }
@@ -113,6 +112,7 @@ TReplaceDialog *TMDIChild::replaceDialog()
                 [this] { ReplaceDialogFind(*this); });
         connect(m_replaceDialog, &TReplaceDialog::replaceClicked, this,
                 [this](bool all) { ReplaceDialogReplace(*this, all); });
+        connect(m_replaceDialog, &QDialog::finished, this, &TMDIChild::returnFocusToText);
     }
     return m_replaceDialog;
 }
@@ -123,6 +123,15 @@ void TMDIChild::closeSearchDialogs()
         m_findDialog->close();
     if (m_replaceDialog)
         m_replaceDialog->close();
+}
+
+void TMDIChild::returnFocusToText()
+{
+    // Keyboard users go on typing where they searched.
+    if (m_closeAllowed || !isVisible())
+        return;
+    window()->activateWindow();
+    txtDoc->setFocus();
 }
 
 void TMDIChild::closeWithoutAsking()

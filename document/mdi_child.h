@@ -79,6 +79,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void returnFocusToText();
+
     TFindDialog *m_findDialog = nullptr;
     TReplaceDialog *m_replaceDialog = nullptr;
     bool m_closeAllowed = false;
