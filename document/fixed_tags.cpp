@@ -42,6 +42,23 @@ constexpr std::array<CharacterReference, 6> characterReferences = {{
     {u"SpecialCopy", u"&COPY"},
 }};
 
+// A fixed piece of markup and where it goes.
+struct FixedInsertion {
+    const char16_t *start;
+    const char16_t *end;
+    bool wrap;  // around the selection, which is captured first
+    InsertMode mode;
+};
+
+constexpr FixedInsertion lineBreak{u"", u"<BR>", false, InsertMode::AfterSelection};
+constexpr FixedInsertion plainRule{u"", u"<HR>\r\n", false, InsertMode::AfterSelection};
+constexpr FixedInsertion softBreak{u"", u"<WBR>", false, InsertMode::AfterSelection};
+constexpr FixedInsertion clearingBreak{u"<BR CLEAR=all>\r\n", u"", false, InsertMode::BeforeSelection};
+constexpr FixedInsertion leftParagraph{u"<P ALIGN=left>", u"</P>", true, InsertMode::ReplaceSelection};
+constexpr FixedInsertion rightParagraph{u"<P ALIGN=right>", u"</P>", true, InsertMode::ReplaceSelection};
+constexpr FixedInsertion pageTitle{u"<TITLE>", u"</TITLE>\r\n", true, InsertMode::ReplaceSelection};
+constexpr FixedInsertion comment{u"<!--", u"-->", true, InsertMode::ReplaceSelection};
+
 void insertFixed(TMDIChild &doc, const QString &start, const QString &end, bool wrap,
                  InsertMode mode)
 {
@@ -51,6 +68,12 @@ void insertFixed(TMDIChild &doc, const QString &start, const QString &end, bool 
     if (wrap)
         doc.CaptureSelection();
     doc.InsertTagPair(mode);
+}
+
+void insertFixed(TMDIChild &doc, const FixedInsertion &fixed)
+{
+    insertFixed(doc, QString::fromUtf16(fixed.start), QString::fromUtf16(fixed.end), fixed.wrap,
+                fixed.mode);
 }
 
 } // namespace
@@ -102,46 +125,42 @@ void TextPreClick(TMDIChild &doc, QObject *sender)
 
 void LfClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, {}, QStringLiteral("<BR>"), false, InsertMode::AfterSelection);
+    insertFixed(doc, lineBreak);
 }
 
 void KeisenClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, {}, QStringLiteral("<HR>\r\n"), false, InsertMode::AfterSelection);
+    insertFixed(doc, plainRule);
 }
 
 void TextWbrClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, {}, QStringLiteral("<WBR>"), false, InsertMode::AfterSelection);
+    insertFixed(doc, softBreak);
 }
 
 void TextBrClearClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, QStringLiteral("<BR CLEAR=all>\r\n"), {}, false, InsertMode::BeforeSelection);
+    insertFixed(doc, clearingBreak);
 }
 
 void PositionLeftClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, QStringLiteral("<P ALIGN=left>"), QStringLiteral("</P>"), true,
-                InsertMode::ReplaceSelection);
+    insertFixed(doc, leftParagraph);
 }
 
 void PositionRightClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, QStringLiteral("<P ALIGN=right>"), QStringLiteral("</P>"), true,
-                InsertMode::ReplaceSelection);
+    insertFixed(doc, rightParagraph);
 }
 
 void PageTitleClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, QStringLiteral("<TITLE>"), QStringLiteral("</TITLE>\r\n"), true,
-                InsertMode::ReplaceSelection);
+    insertFixed(doc, pageTitle);
 }
 
 void FontCommentClick(TMDIChild &doc, QObject *)
 {
-    insertFixed(doc, QStringLiteral("<!--"), QStringLiteral("-->"), true,
-                InsertMode::ReplaceSelection);
+    insertFixed(doc, comment);
 }
 
 void DanrakuClick(TMDIChild &doc, QObject *)

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -44,49 +45,13 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-// Strict: no overlong forms, no surrogates, nothing above U+10FFFF. CP932
-// text almost never passes this, which is what tells the two apart.
+// CP932 text almost never passes as UTF-8 (no overlong forms, no
+// surrogates), which is what tells the two apart.
 bool isValidUtf8(QByteArrayView bytes)
 {
-    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
-    const auto *const end = p + bytes.size();
-    while (p < end) {
-        const uchar lead = *p;
-        if (lead < 0x80) {
-            ++p;
-            continue;
-        }
-        int trailCount;
-        uchar secondMin = 0x80;
-        uchar secondMax = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            trailCount = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            trailCount = 2;
-            if (lead == 0xE0)
-                secondMin = 0xA0;
-            else if (lead == 0xED)
-                secondMax = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            trailCount = 3;
-            if (lead == 0xF0)
-                secondMin = 0x90;
-            else if (lead == 0xF4)
-                secondMax = 0x8F;
-        } else {
-            return false;
-        }
-        if (end - p <= trailCount)
-            return false;
-        if (p[1] < secondMin || p[1] > secondMax)
-            return false;
-        for (int i = 2; i <= trailCount; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
-        p += trailCount + 1;
-    }
-    return true;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder(bytes);
+    return !decoder.hasError();
 }
 
 bool equalsIgnoringAsciiCase(QStringView a, QStringView b)
