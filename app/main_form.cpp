@@ -14,6 +14,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -454,6 +456,10 @@ void TMainForm::ToolbarClick()
 
 void TMainForm::LoadSettings()
 {
+    // Without stored geometry the window takes a good part of the screen,
+    // where the window system places it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() * 3 / 4);
     MainSettings settings;
     readSettings(platform().configFilePath(), settings);
     if (settings.left || settings.top)
