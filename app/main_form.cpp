@@ -54,6 +54,26 @@ QAction *findMenuAction(const QMenu *menu, QLatin1String name)
     return nullptr;
 }
 
+QAction *findAction(const QList<QMenu *> &menus, QLatin1String name)
+{
+    for (const QMenu *menu : menus) {
+        if (QAction *action = findMenuAction(menu, name))
+            return action;
+    }
+    return nullptr;
+}
+
+// The recent-file entries OpenFile1 to OpenFile10 of a File menu.
+RecentEntries recentEntriesOf(const QList<QMenu *> &menus)
+{
+    RecentEntries entries{};
+    for (int i = 0; i < RecentFiles::Count; ++i) {
+        const QByteArray name = "OpenFile" + QByteArray::number(i + 1);
+        entries[i] = findAction(menus, QLatin1String(name));
+    }
+    return entries;
+}
+
 QString escapedForMenu(QString text)
 {
     return text.replace(u'&', u"&&"_s);
@@ -125,8 +145,7 @@ void TMainForm::buildMainMenus()
         const MainCommand command = row.command;
         connect(action, &QAction::triggered, this, [this, action, command] { (this->*command)(action); });
     });
-    for (int i = 0; i < RecentFiles::Count; ++i)
-        OpenFile[i] = mainAction(qPrintable(u"OpenFile"_s + QString::number(i + 1)));
+    OpenFile = recentEntriesOf(m_mainMenus);
     N3 = mainAction("N3");
     m_windowMenu = findChild<QMenu *>(u"Window1"_s);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowList);
@@ -138,11 +157,7 @@ void TMainForm::buildMainMenus()
 
 QAction *TMainForm::mainAction(const char *name) const
 {
-    for (QMenu *menu : m_mainMenus) {
-        if (QAction *action = findMenuAction(menu, QLatin1String(name)))
-            return action;
-    }
-    return nullptr;
+    return findAction(m_mainMenus, QLatin1String(name));
 }
 
 void TMainForm::buildDocumentMenus(TMDIChild &doc)
@@ -154,15 +169,9 @@ void TMainForm::buildDocumentMenus(TMDIChild &doc)
         QObject::connect(action, &QAction::triggered, target,
                          [target, action, command] { command(*target, action); });
     });
+    doc.OpenFile = recentEntriesOf(doc.menus);
+    doc.N22 = findAction(doc.menus, QLatin1String("N22"));
     for (QMenu *menu : doc.menus) {
-        for (QAction *action : menu->actions()) {
-            if (action->objectName() == u"N22")
-                doc.N22 = action;
-            for (int i = 0; i < RecentFiles::Count; ++i) {
-                if (action->objectName() == u"OpenFile"_s + QString::number(i + 1))
-                    doc.OpenFile[i] = action;
-            }
-        }
         if (menu->objectName() == u"Edit1")
             doc.txtDoc->setContextMenu(menu);
     }
@@ -272,7 +281,6 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
 
     auto *doc = new TMDIChild(ClientArea->viewport()->size());
     buildDocumentMenus(*doc);
-    SyncRecentMenu(*doc);
     doc->txtDoc->setFont(QFont(DisplayFont.family(), DisplayFont.pointSize()));
     doc->setWindowTitle(name);
     // Shown before it gets its text, so that the text is laid out once, at
@@ -300,6 +308,7 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
     });
     ClientArea->setActiveSubWindow(doc);
     doc->txtDoc->setFocus();
+    // Activation came while the window was not in the table yet.
     activeWindowChanged();
     return doc;
 }
