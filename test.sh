@@ -6,4 +6,4 @@ source scripts/setup.sh
 install_missing_packages
 build build
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure
+ctest --test-dir build --output-on-failure -j2

@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 #include "app/menu_rows.h"
+#include "dialogs/text/color_command.h"
+#include "dialogs/text/table_cell_commands.h"
 #include "document/edit_commands.h"
 #include "document/file_commands.h"
 #include "document/fixed_tags.h"
@@ -124,9 +126,15 @@ const MenuRow<DocumentCommand> rows[] = {
     {1, "-"},
     {1, "Hyo", "表(&B)"},
     {2, "-"},
+    {2, "HyoCaption", "ｷｬﾌﾟｼｮﾝ(&A)", HyoCaptionClick, "", 0, "表のキャプションを設定します"},
     {2, "HyoFixed", "見出し(&C)", FontBoldClick, "", 27},
+    {2, "HyoRows", "行(&R)", HyoRowsClick, "", 0, "行を設定します"},
     {2, "HyoData", "ﾃﾞｰﾀ(&D)", FontBoldClick, "", 28},
     {2, "-"},
+    {2, "HyoBgcData", "背景色付きのﾃﾞｰﾀ(&B)...", HyoBgcDataClick, "", 0, "背景色付きのデータを設定します"},
+    {2, "HyoPos", "ﾃﾞｰﾀの位置(&P)"},
+    {3, "HyoPosUpper", "上に揃えたﾃﾞｰﾀ(&U)", HyoPosUpperClick, "", 0, "上揃えのデータを設定します"},
+    {3, "HyoPosLower", "下に揃えたﾃﾞｰﾀ(&L)", HyoPosLowerClick, "", 0, "下揃えのデータを設定します"},
     {1, "Frame", "ﾌﾚｰﾑ(&R)"},
     {2, "-"},
     {2, "FrameNoFrame", "ﾌﾚｰﾑ非対応(&N)", TextPreClick, "", 2},
@@ -140,6 +148,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {1, "Lf", "改行(&I)", LfClick, "Ctrl+Enter"},
     {1, "Danraku", "段落(&G)", DanrakuClick, "Alt+Enter"},
     {1, "Keisen", "横罫線(&E)", KeisenClick},
+    {1, "Color", "色(&C)...", ColorClick},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/document_table.h"
 #include "app/recent_files.h"
+#include "dialogs/dialog_owner.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -95,4 +96,6 @@ private:
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowListActions;
     TMDIChild *m_closingDocument = nullptr;
+    // The attribute dialogs, made on first use and kept for the run.
+    DialogOwner m_dialogs{this};
 };

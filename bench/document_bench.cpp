@@ -61,6 +61,7 @@ public:
         return std::nullopt;
     }
     std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return std::nullopt; }
     std::optional<QString> inputBox(QWidget *, const InputBoxRequest &) override
     {
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "document/fixed_tags.h"
 
+#include "document/apply_tag.h"
 #include "document/mdi_child.h"
 #include "platform/platform.h"
 
@@ -46,34 +47,27 @@ constexpr std::array<CharacterReference, 6> characterReferences = {{
 struct FixedInsertion {
     const char16_t *start;
     const char16_t *end;
-    bool wrap;  // around the selection, which is captured first
     InsertMode mode;
+    Capture capture;
 };
 
-constexpr FixedInsertion lineBreak{u"", u"<BR>", false, InsertMode::AfterSelection};
-constexpr FixedInsertion plainRule{u"", u"<HR>\r\n", false, InsertMode::AfterSelection};
-constexpr FixedInsertion softBreak{u"", u"<WBR>", false, InsertMode::AfterSelection};
-constexpr FixedInsertion clearingBreak{u"<BR CLEAR=all>\r\n", u"", false, InsertMode::BeforeSelection};
-constexpr FixedInsertion leftParagraph{u"<P ALIGN=left>", u"</P>", true, InsertMode::ReplaceSelection};
-constexpr FixedInsertion rightParagraph{u"<P ALIGN=right>", u"</P>", true, InsertMode::ReplaceSelection};
-constexpr FixedInsertion pageTitle{u"<TITLE>", u"</TITLE>\r\n", true, InsertMode::ReplaceSelection};
-constexpr FixedInsertion comment{u"<!--", u"-->", true, InsertMode::ReplaceSelection};
-
-void insertFixed(TMDIChild &doc, const QString &start, const QString &end, bool wrap,
-                 InsertMode mode)
-{
-    doc.ClearTagPair();
-    doc.StartTag = start;
-    doc.EndTag = end;
-    if (wrap)
-        doc.CaptureSelection();
-    doc.InsertTagPair(mode);
-}
+constexpr FixedInsertion lineBreak{u"", u"<BR>", InsertMode::AfterSelection, Capture::None};
+constexpr FixedInsertion plainRule{u"", u"<HR>\r\n", InsertMode::AfterSelection, Capture::None};
+constexpr FixedInsertion softBreak{u"", u"<WBR>", InsertMode::AfterSelection, Capture::None};
+constexpr FixedInsertion clearingBreak{u"<BR CLEAR=all>\r\n", u"", InsertMode::BeforeSelection,
+                                       Capture::None};
+constexpr FixedInsertion leftParagraph{u"<P ALIGN=left>", u"</P>", InsertMode::ReplaceSelection,
+                                       Capture::Selection};
+constexpr FixedInsertion rightParagraph{u"<P ALIGN=right>", u"</P>", InsertMode::ReplaceSelection,
+                                        Capture::Selection};
+constexpr FixedInsertion pageTitle{u"<TITLE>", u"</TITLE>\r\n", InsertMode::ReplaceSelection,
+                                   Capture::Selection};
+constexpr FixedInsertion comment{u"<!--", u"-->", InsertMode::ReplaceSelection, Capture::Selection};
 
 void insertFixed(TMDIChild &doc, const FixedInsertion &fixed)
 {
-    insertFixed(doc, QString::fromUtf16(fixed.start), QString::fromUtf16(fixed.end), fixed.wrap,
-                fixed.mode);
+    applyTag(doc, {QString::fromUtf16(fixed.start), QString::fromUtf16(fixed.end)}, fixed.mode,
+             fixed.capture);
 }
 
 } // namespace
@@ -111,7 +105,8 @@ void FontBoldClick(TMDIChild &doc, QObject *sender)
     const QString name = elementForTag(senderTag(sender));
     if (name.isEmpty())
         return;
-    insertFixed(doc, u'<' + name + u'>', u"</"_s + name + u'>', true, InsertMode::ReplaceSelection);
+    applyTag(doc, {u'<' + name + u'>', u"</"_s + name + u'>'}, InsertMode::ReplaceSelection,
+             Capture::Selection);
 }
 
 void TextPreClick(TMDIChild &doc, QObject *sender)
@@ -119,8 +114,8 @@ void TextPreClick(TMDIChild &doc, QObject *sender)
     const BlockPair *pair = blockForTag(senderTag(sender));
     if (!pair)
         return;
-    insertFixed(doc, QString::fromUtf16(pair->start), QString::fromUtf16(pair->end), true,
-                InsertMode::ReplaceSelection);
+    applyTag(doc, {QString::fromUtf16(pair->start), QString::fromUtf16(pair->end)},
+             InsertMode::ReplaceSelection, Capture::Selection);
 }
 
 void LfClick(TMDIChild &doc, QObject *)
@@ -165,14 +160,11 @@ void FontCommentClick(TMDIChild &doc, QObject *)
 
 void DanrakuClick(TMDIChild &doc, QObject *)
 {
-    doc.ClearTagPair();
     const Answer answer = platform().message(&doc, MessageKind::Confirmation,
                                              QStringLiteral("段落を中央に揃えますか？"),
                                              MessageButtons::YesNo);
-    doc.StartTag = answer == Answer::Yes ? QStringLiteral("<P ALIGN=center>") : QStringLiteral("<P>");
-    doc.EndTag = QStringLiteral("</P>\r\n");
-    doc.CaptureSelection();
-    doc.InsertTagPair(InsertMode::ReplaceSelection);
+    const QString start = answer == Answer::Yes ? u"<P ALIGN=center>"_s : u"<P>"_s;
+    applyTag(doc, {start, u"</P>\r\n"_s}, InsertMode::ReplaceSelection, Capture::Selection);
 }
 
 void SpecialAmpClick(TMDIChild &doc, QObject *sender)
@@ -180,5 +172,5 @@ void SpecialAmpClick(TMDIChild &doc, QObject *sender)
     const QString reference = characterReferenceFor(sender ? sender->objectName() : QString());
     if (reference.isEmpty())
         return;
-    insertFixed(doc, reference, {}, false, InsertMode::BeforeSelection);
+    applyTag(doc, {reference, {}}, InsertMode::BeforeSelection, Capture::None);
 }

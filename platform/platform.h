@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <optional>
@@ -40,6 +41,8 @@ public:
                                                 const QString &initialName,
                                                 const QString &initialFolder = {}) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
+    // The standard colour dialog, opening on `initial`; nullopt when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     // The text field takes at most 255 characters.
     virtual std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) = 0;
 

@@ -4,6 +4,7 @@
 #include "platform/help_viewer.h"
 #include "platform/input_box.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -133,6 +134,15 @@ std::optional<QFont> QtPlatform::chooseFont(QWidget *parent, const QFont &initia
     if (!ok)
         return std::nullopt;
     return font;
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget *parent, const QColor &initial)
+{
+    const QColor color = QColorDialog::getColor(initial, parent, QStringLiteral("色の設定"),
+                                                QColorDialog::DontUseNativeDialog);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
 }
 
 std::optional<QString> QtPlatform::inputBox(QWidget *parent, const InputBoxRequest &request)

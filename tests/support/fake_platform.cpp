@@ -45,6 +45,12 @@ std::optional<QFont> FakePlatform::chooseFont(QWidget *, const QFont &initial)
     return fonts.isEmpty() ? std::nullopt : fonts.takeFirst();
 }
 
+std::optional<QColor> FakePlatform::chooseColor(QWidget *, const QColor &initial)
+{
+    colorRequests.append(initial);
+    return colors.isEmpty() ? std::nullopt : colors.takeFirst();
+}
+
 std::optional<QString> FakePlatform::inputBox(QWidget *, const InputBoxRequest &request)
 {
     inputRequests.append(request);

@@ -39,6 +39,9 @@ public:
     QList<std::optional<QFont>> fonts;
     QList<QFont> fontRequests;
 
+    QList<std::optional<QColor>> colors;
+    QList<QColor> colorRequests;
+
     QList<std::optional<QString>> inputs;
     QList<InputBoxRequest> inputRequests;
 
@@ -55,6 +58,7 @@ public:
                                         const QString &initialName,
                                         const QString &initialFolder = {}) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
     QString programFolder() const override;
