@@ -53,11 +53,14 @@ QAction *makeMenuEntry(QMenu *menu, const char *name, const char *caption, const
     return action;
 }
 
-QMenu *makeSubmenu(QWidget *owner, QMenu *parentMenu, const char *name, const char *caption)
+QMenu *makeSubmenu(QWidget *owner, QMenu *parentMenu, const char *name, const char *caption,
+                   const char *hint)
 {
     auto *menu = new QMenu(QString::fromUtf8(caption), owner);
     menu->setObjectName(QString::fromUtf8(name));
     menu->menuAction()->setObjectName(QString::fromUtf8(name));
+    if (*hint)
+        menu->menuAction()->setStatusTip(QString::fromUtf8(hint));
     if (parentMenu)
         parentMenu->addMenu(menu);
     return menu;

@@ -30,7 +30,8 @@ using ShortcutsTaken = QList<QKeySequence>;
 // command type). Submenus come from makeSubmenu.
 QAction *makeMenuEntry(QMenu *menu, const char *name, const char *caption, const char *shortcut,
                        int tag, const char *hint, bool hidden, ShortcutsTaken &taken);
-QMenu *makeSubmenu(QWidget *owner, QMenu *parentMenu, const char *name, const char *caption);
+QMenu *makeSubmenu(QWidget *owner, QMenu *parentMenu, const char *name, const char *caption,
+                   const char *hint = "");
 // Drops separators at the ends of a menu and doubled ones, and submenus left
 // without entries (their entries may come with later commands).
 void tidyMenu(QMenu *menu);
@@ -54,12 +55,12 @@ QList<QMenu *> buildMenus(QWidget *owner, std::span<const MenuRow<Command>> rows
         open.resize(row.level);
         QMenu *parent = open.at(row.level - 1);
         if (opensSubmenu) {
-            open << makeSubmenu(owner, parent, row.name, row.caption);
+            open << makeSubmenu(owner, parent, row.name, row.caption, row.hint);
             continue;
         }
         const bool separator = row.name == std::string_view("-") || row.caption == std::string_view("-");
-        // A row without a command and without entries below it is a submenu
-        // whose entries are not there yet: no dead entry is shown for it.
+        // A row without a command is an entry whose command is not there yet
+        // (or a submenu without entries): nothing dead is shown for it.
         if (!row.command && !separator)
             continue;
         QAction *action = makeMenuEntry(parent, row.name, row.caption, row.shortcut, row.tag,

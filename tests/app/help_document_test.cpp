@@ -18,23 +18,29 @@ QString helpText()
     return document.toPlainText();
 }
 
+// Entries whose commands are still to come are not shown, so the help need
+// not describe them yet; a submenu shows when an entry below it does.
 template <typename Rows>
-void expectEveryCaptionIn(const QString &help, const Rows &rows)
+void expectEveryShownCaptionIn(const QString &help, const Rows &rows)
 {
-    for (const auto &row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto &row = rows[i];
+        bool shown = row.command != nullptr;
+        for (std::size_t j = i + 1; !shown && j < rows.size() && rows[j].level > row.level; ++j)
+            shown = rows[j].command != nullptr;
         const QString caption = QString::fromUtf8(row.caption);
-        if (caption.isEmpty() || caption == u"-" || row.hidden)
+        if (!shown || caption.isEmpty() || caption == u"-" || row.hidden)
             continue;
         EXPECT_TRUE(help.contains(caption)) << row.name << " " << caption.toStdString();
     }
 }
 
-TEST(HelpDocument, DescribesEveryMenuEntry)
+TEST(HelpDocument, DescribesEveryShownMenuEntry)
 {
     const QString help = helpText();
     ASSERT_FALSE(help.isEmpty());
-    expectEveryCaptionIn(help, mainMenuRows());
-    expectEveryCaptionIn(help, documentMenuRows());
+    expectEveryShownCaptionIn(help, mainMenuRows());
+    expectEveryShownCaptionIn(help, documentMenuRows());
 }
 
 TEST(HelpDocument, OpensAtItsContents)
