@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/menu_rows.h"
 #include "app/settings.h"
+#include "app/tool_panel.h"
 #include "app/window_arrange.h"
 #include "document/doc_editor.h"
 #include "document/file_commands.h"
@@ -20,7 +21,8 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -28,18 +30,6 @@ namespace {
 
 const QString documentTemplate = u"<HTML>\n<HEAD>\n<TITLE></TITLE>\n<!-- Marquill 32 -->\n"
                                  "</HEAD>\n<BODY>\n</BODY>\n</HTML>\n"_s;
-
-QToolBar *makeToolbarRow(QMainWindow *owner, const char *name, const QString &title)
-{
-    auto *bar = new QToolBar(title, owner);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(16, 16));
-    bar->setMinimumHeight(27);
-    owner->addToolBar(Qt::TopToolBarArea, bar);
-    return bar;
-}
 
 QAction *findMenuAction(const QMenu *menu, QLatin1String name)
 {
@@ -93,11 +83,19 @@ TMainForm::TMainForm(QWidget *parent)
 
     ClientArea->setObjectName(u"ClientArea"_s);
     ClientArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    setCentralWidget(ClientArea);
-
-    SpeedPanel = makeToolbarRow(this, "SpeedPanel", u"基本"_s);
-    addToolBarBreak(Qt::TopToolBarArea);
-    pnlExt = makeToolbarRow(this, "pnlExt", u"拡張"_s);
+    // The toolbars stack at the top; a hidden one gives its room to the
+    // one below it and to the documents.
+    auto *frame = new QWidget(this);
+    frame->setObjectName(u"ClientFrame"_s);
+    auto *column = new QVBoxLayout(frame);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    SpeedPanel = new TToolPanel(u"SpeedPanel"_s, frame);
+    pnlExt = new TToolPanel(u"pnlExt"_s, frame);
+    column->addWidget(SpeedPanel);
+    column->addWidget(pnlExt);
+    column->addWidget(ClientArea, 1);
+    setCentralWidget(frame);
 
     StatusPanel0->setObjectName(u"StatusPanel0"_s);
     StatusPanel1->setObjectName(u"StatusPanel1"_s);
@@ -112,6 +110,7 @@ TMainForm::TMainForm(QWidget *parent)
 
     HelpFile = platform().programFolder() + u"marquill.html"_s;
     buildMainMenus();
+    buildToolbars();
     connect(ClientArea, &QMdiArea::subWindowActivated, this, &TMainForm::activeWindowChanged);
     DocumentCounter = 0;
     LoadSettings();
@@ -225,6 +224,8 @@ void TMainForm::UpdateMenuItems()
     for (const char *name : {"WindowCascadeItem", "WindowTileItem", "WindowArrangeItem",
                              "WindowMinimizeItem"})
         mainAction(name)->setEnabled(any);
+    for (QToolButton *button : std::as_const(m_documentButtons))
+        button->setEnabled(any);
 }
 
 void TMainForm::activeWindowChanged()
@@ -243,19 +244,59 @@ void TMainForm::showTypingMode(int mode)
     StatusPanel1->setText(mode == 1 ? u"上書き"_s : u"挿入"_s);
 }
 
-QMenu *TMainForm::createPopupMenu()
+// --- toolbars --------------------------------------------------------------
+
+void TMainForm::buildToolbars()
 {
-    auto *menu = new QMenu(this);
-    menu->setObjectName(u"PopToolBar"_s);
-    QAction *base = menu->addAction(u"基本(&B)"_s, this, [this] { BaseClick(); });
-    QAction *ext = menu->addAction(u"拡張(&E)"_s, this, [this] { ExtClick(); });
-    base->setObjectName(u"PopBase"_s);
-    ext->setObjectName(u"PopExt"_s);
-    base->setCheckable(true);
-    ext->setCheckable(true);
-    base->setChecked(SpeedPanel->isVisibleTo(this));
-    ext->setChecked(pnlExt->isVisibleTo(this));
-    return menu;
+    addButtons(SpeedPanel, speedPanelRows(), {});
+    addButtons(pnlExt, extPanelRows(), speedPanelRows());
+
+    PopToolBar = new QMenu(this);
+    PopToolBar->setObjectName(u"PopToolBar"_s);
+    QAction *popBase = PopToolBar->addAction(u"基本(&B)"_s);
+    QAction *popExt = PopToolBar->addAction(u"拡張(&E)"_s);
+    popBase->setObjectName(u"PopBase"_s);
+    popExt->setObjectName(u"PopExt"_s);
+    for (QAction *action : {popBase, popExt})
+        action->setCheckable(true);
+    connect(popBase, &QAction::triggered, this, [this, popBase] { PopBaseClick(popBase); });
+    connect(popExt, &QAction::triggered, this, [this, popExt] { PopExtClick(popExt); });
+    connect(PopToolBar, &QMenu::aboutToShow, this, &TMainForm::PopToolBarPopup);
+    SpeedPanel->popupMenu = PopToolBar;
+    pnlExt->popupMenu = PopToolBar;
+}
+
+void TMainForm::addButtons(TToolPanel *panel, std::span<const ToolButtonRow> rows,
+                           std::span<const ToolButtonRow> above)
+{
+    const QList<int> lefts = buttonLefts(rows, above);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ToolButtonRow &row = rows[i];
+        if (!row.built())
+            continue;
+        QToolButton *button = panel->addButton(row, lefts.at(qsizetype(i)));
+        if (row.command) {
+            const DocumentCommand command = row.command;
+            connect(button, &QToolButton::clicked, this,
+                    [this, command, button] { forwardToDocument(command, button); });
+        } else {
+            const MainCommand command = row.mainCommand;
+            connect(button, &QToolButton::clicked, this, [this, command, button] { (this->*command)(button); });
+        }
+        if (!row.alwaysEnabled)
+            m_documentButtons << button;
+    }
+}
+
+void TMainForm::forwardToDocument(DocumentCommand command, QObject *button)
+{
+    // The buttons are disabled without a document window; this guards the
+    // moment between a window closing and the buttons following.
+    const TMDIChild *active = activeDocument();
+    if (!active)
+        return;
+    if (TMDIChild *doc = Documents.at(active->Tag))
+        command(*doc, button);
 }
 
 // --- document windows ------------------------------------------------------
@@ -455,10 +496,26 @@ void TMainForm::ExtClick(QObject *)
     pnlExt->setVisible(!pnlExt->isVisibleTo(this));
 }
 
+void TMainForm::PopBaseClick(QObject *sender)
+{
+    BaseClick(sender);
+}
+
+void TMainForm::PopExtClick(QObject *sender)
+{
+    ExtClick(sender);
+}
+
 void TMainForm::ToolbarClick()
 {
     mainAction("Base")->setChecked(SpeedPanel->isVisibleTo(this));
     mainAction("Ext")->setChecked(pnlExt->isVisibleTo(this));
+}
+
+void TMainForm::PopToolBarPopup()
+{
+    PopToolBar->findChild<QAction *>(u"PopBase"_s)->setChecked(SpeedPanel->isVisibleTo(this));
+    PopToolBar->findChild<QAction *>(u"PopExt"_s)->setChecked(pnlExt->isVisibleTo(this));
 }
 
 // --- settings --------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "app/document_table.h"
 #include "app/recent_files.h"
+#include "app/tool_panel.h"
 #include "dialogs/dialog_owner.h"
 
 #include <QFont>
@@ -10,7 +11,7 @@
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class QToolBar;
+class QToolButton;
 class TAboutBox;
 class TMDIChild;
 
@@ -45,22 +46,30 @@ public:
     void HelpMokujiItemClick(QObject *sender = nullptr);
     void HelpAboutItemClick(QObject *sender = nullptr);
     void FontItemClick(QObject *sender = nullptr);
+    // Show or hide a toolbar; the other one moves up and the document area
+    // takes the room.
     void BaseClick(QObject *sender = nullptr);
     void ExtClick(QObject *sender = nullptr);
+    void PopBaseClick(QObject *sender = nullptr);
+    void PopExtClick(QObject *sender = nullptr);
+    // Check marks of the toolbar entries, set as their menu opens.
     void ToolbarClick();
+    void PopToolBarPopup();
 
     void PushRecentFile(const QString &name);
     void UpdateRecentMenu();
     void SyncRecentMenu(TMDIChild &doc);
-    // Enables the Window entries while a document window exists.
+    // Enables the Window entries and the toolbar buttons that work on
+    // documents exactly while a document window exists.
     void UpdateMenuItems();
 
     void LoadSettings();
     void SaveSettings();
 
     QMdiArea *ClientArea;
-    QToolBar *SpeedPanel;
-    QToolBar *pnlExt;
+    TToolPanel *SpeedPanel = nullptr;
+    TToolPanel *pnlExt = nullptr;
+    QMenu *PopToolBar = nullptr;
     QLabel *StatusPanel0;
     QLabel *StatusPanel1;
     TAboutBox *AboutBox;
@@ -75,14 +84,16 @@ public:
     QString BrowserPath;
     QString HelpFile;
 
-    // The toolbars' pop-up menu, which shows and hides them.
-    QMenu *createPopupMenu() override;
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMainMenus();
+    void buildToolbars();
+    void addButtons(TToolPanel *panel, std::span<const ToolButtonRow> rows,
+                    std::span<const ToolButtonRow> above);
+    // Runs a toolbar's document command on the active document window.
+    void forwardToDocument(DocumentCommand command, QObject *button);
     void buildDocumentMenus(TMDIChild &doc);
     void mergeMenus(TMDIChild *doc);
     void activeWindowChanged();
@@ -95,6 +106,8 @@ private:
     QList<QMenu *> m_mainMenus;  // File, Option, Window, Help
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowListActions;
+    // The toolbar buttons that need a document window.
+    QList<QToolButton *> m_documentButtons;
     TMDIChild *m_closingDocument = nullptr;
     // The attribute dialogs, made on first use and kept for the run.
     DialogOwner m_dialogs{this};

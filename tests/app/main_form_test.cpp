@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
@@ -287,23 +286,6 @@ TEST_F(MainForm, HelpOpensTheHelpFileBesideTheProgramAtItsContents)
     ASSERT_EQ(fake.helpRequests.size(), 1);
     EXPECT_EQ(fake.helpRequests[0].first, fake.programFolder() + u"marquill.html"_s);
     EXPECT_EQ(fake.helpRequests[0].second, 1);
-}
-
-TEST_F(MainForm, TheToolbarsToggleAndShowTheirState)
-{
-    EXPECT_TRUE(form->SpeedPanel->isVisible());
-    trigger(u"Base"_s);
-    EXPECT_FALSE(form->SpeedPanel->isVisible());
-    EXPECT_TRUE(form->pnlExt->isVisible());
-    form->ToolbarClick();
-    EXPECT_FALSE(entry(u"Base"_s)->isChecked());
-    EXPECT_TRUE(entry(u"Ext"_s)->isChecked());
-    std::unique_ptr<QMenu> popup(form->createPopupMenu());
-    QAction *popBase = popup->findChild<QAction *>(u"PopBase"_s);
-    ASSERT_NE(popBase, nullptr);
-    EXPECT_FALSE(popBase->isChecked());
-    popBase->trigger();
-    EXPECT_TRUE(form->SpeedPanel->isVisible());
 }
 
 TEST_F(MainForm, WindowCommandsArrangeTheDocuments)

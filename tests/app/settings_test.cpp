@@ -7,7 +7,6 @@
 #include "support/file_bytes.h"
 
 #include <QFile>
-#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
