@@ -50,15 +50,6 @@ TEST(FontTag, WritesSizeColourAndFaceInThatOrder)
     }
 }
 
-TEST(FontTag, BaseFontHasNoEndTag)
-{
-    for (int size = 1; size <= 7; ++size) {
-        const TagTexts tags = baseFontTag({.sizeValue = QString::number(size)});
-        EXPECT_EQ(tags.start, u"<BASEFONT SIZE="_s + QString::number(size) + u'>');
-        EXPECT_EQ(tags.end, QString());
-    }
-}
-
 class FontDialogTest : public DialogFixture
 {
 protected:

@@ -132,23 +132,6 @@ TEST_F(HeadingDialogTest, AnUncheckedPositionBoxEmptiesTheHolderAtOkOnly)
     EXPECT_EQ(dlg.txtPosition->text(), QString());
 }
 
-TEST_F(HeadingDialogTest, ControlsCarryTheirCaptions)
-{
-    const struct {
-        QAbstractButton *button;
-        const char16_t *caption;
-    } rows[] = {
-        {dlg.chkPosition, u"位置"},
-        {dlg.optLeft, u"左寄せ"},
-        {dlg.optCenter, u"中央"},
-        {dlg.optRight, u"右寄せ"},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(row.button->text(), QString::fromUtf16(row.caption));
-    EXPECT_TRUE(dlg.txtPosition->isHidden());
-    EXPECT_EQ(dlg.txtPosition->accessibleName(), u"txtPosition"_s);
-}
-
 using HeadingCommandTest = CommandFixture;
 
 TEST_F(HeadingCommandTest, WrapsTheSelection)

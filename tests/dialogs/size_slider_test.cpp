@@ -65,20 +65,6 @@ void expectSamplePlaced(const SizeSlider &slider, const std::string &where)
     EXPECT_TRUE(container->contentsRect().contains(at)) << where;
 }
 
-TEST_F(SizeSliderTest, ASliderOfOneTickPerPosition)
-{
-    for (const SliderDialog &d : dialogs()) {
-        const QSlider *bar = d.slider->TrackBar1;
-        EXPECT_EQ(bar->orientation(), Qt::Horizontal) << d.name;
-        EXPECT_EQ(bar->minimum(), 1) << d.name;
-        EXPECT_EQ(bar->maximum(), int(d.points.size())) << d.name;
-        EXPECT_EQ(bar->singleStep(), 1) << d.name;
-        EXPECT_EQ(bar->pageStep(), 1) << d.name;
-        EXPECT_EQ(bar->tickInterval(), 1) << d.name;
-        EXPECT_NE(bar->tickPosition(), QSlider::NoTicks) << d.name;
-    }
-}
-
 TEST_F(SizeSliderTest, EveryPositionSetsTheSampleSizeAndTheHeldValue)
 {
     for (const SliderDialog &d : dialogs()) {
@@ -165,13 +151,6 @@ TEST_F(SizeSliderTest, SliderAndSampleAreNamedForAssistiveTechnology)
         EXPECT_TRUE(d.slider->txtSize->isReadOnly()) << d.name;
         EXPECT_TRUE(d.slider->TrackBar1->focusPolicy() & Qt::TabFocus) << d.name;
     }
-}
-
-TEST_F(SizeSliderTest, DialogsCarryTheirCaptions)
-{
-    EXPECT_EQ(attributeDialog<TfrmFont>().windowTitle(), u"サイズと色"_s);
-    EXPECT_EQ(attributeDialog<TfrmBase>().windowTitle(), u"ベースフォントサイズ"_s);
-    EXPECT_EQ(attributeDialog<TfrmTitle>().windowTitle(), u"見出し"_s);
 }
 
 } // namespace
