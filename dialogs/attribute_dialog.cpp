@@ -10,7 +10,7 @@
 using namespace Qt::StringLiterals;
 
 TAttributeDialog::TAttributeDialog(const QString &caption, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
     , OKBtn(new QPushButton(u"OK"_s, this))
     , CancelBtn(new QPushButton(u"ｷｬﾝｾﾙ"_s, this))

@@ -5,7 +5,7 @@
 class QBoxLayout;
 class QPushButton;
 
-// What every attribute dialog shares: it is a tool window centred on the
+// What every attribute dialog shares: it is a small fixed window centred on the
 // screen, it resets its controls each time it is shown, and it runs its
 // number checks when OK is pressed, before it closes.
 //

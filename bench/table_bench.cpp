@@ -1,0 +1,239 @@
+#include "dialogs/text/table_command.h"
+#include "dialogs/text/table_tag.h"
+#include "document/doc_editor.h"
+#include "document/mdi_child.h"
+#include "platform/platform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <ctime>
+#include <memory>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+// A whole table written into a large page: our command's writing (builder
+// and one tag insertion with its whole-text snapshot per line) beside the
+// bare Qt floor doing the same per line: copy the whole text, insert the line.
+
+namespace {
+
+// Answers every box with its safe button and cancels every dialog.
+class QuietPlatform final : public Platform
+{
+public:
+    QuietPlatform() { setPlatform(this); }
+    ~QuietPlatform() override { setPlatform(nullptr); }
+
+    Answer message(QWidget *, MessageKind, const QString &, MessageButtons buttons,
+                   const QString &) override
+    {
+        return buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
+    }
+    std::optional<QString> openFileName(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &,
+                                        const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QString> inputBox(QWidget *, const InputBoxRequest &) override
+    {
+        return std::nullopt;
+    }
+    void showHelp(QWidget *, const QString &, int) override {}
+    QString programFolder() const override { return m_folder.path() + u'/'; }
+    QString configFilePath() const override { return m_folder.path() + u"/MARQUILL.INI"_s; }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+void quietPlatform()
+{
+    static QuietPlatform instance;
+}
+
+// About `bytes` CP932 bytes of page (Japanese two bytes, line ends two),
+// lines of markup around mixed Japanese and ASCII prose, joined by '\n'.
+QString pageText(qsizetype bytes)
+{
+    static const QString prose =
+            u"吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗い"
+            u"じめじめした所でニャーニャー泣いていた事だけは記憶している。"_s;
+    static const QString ascii =
+            u"The quick brown fox jumps over the lazy dog; see page 12, section 3.4 "_s;
+    std::mt19937 random(1997);
+    QString text;
+    qsizetype size = 0;
+    while (size < bytes) {
+        const qsizetype japanese = 30 + random() % 10;
+        const qsizetype latin = 30 + random() % 10;
+        text += u"<p>";
+        text += QStringView(prose).sliced(random() % (prose.size() - japanese), japanese);
+        text += QStringView(ascii).sliced(random() % (ascii.size() - latin), latin);
+        text += u"</p>\n";
+        size += 3 + japanese * 2 + latin + 4 + 2;
+    }
+    return text;
+}
+
+const QString &tenMegabytePage()
+{
+    static const QString text = pageText(10 * 1000 * 1000);
+    return text;
+}
+
+// 100 rows of 20 cells, a heading row, a caption and a few attributes.
+TableOptions bigTable()
+{
+    TableOptions o;
+    o.rows = 100;
+    o.cols = 20;
+    o.border = true;
+    o.borderValue = u"1"_s;
+    o.width = true;
+    o.widthValue = u"100"_s;
+    o.widthPercent = true;
+    o.caption = true;
+    o.captionText = u"売上一覧"_s;
+    o.fixedCols = true;
+    o.fixedColsCount = 1;
+    for (int r = 0; r < o.rows; ++r) {
+        for (int c = 0; c < o.cols; ++c)
+            o.cells.append(r == 0 ? u"項目%1"_s.arg(c) : u"%1-%2"_s.arg(r).arg(c));
+    }
+    return o;
+}
+
+// This thread's processor time: on a shared machine the wall clock also
+// counts the time other processes held the processor.
+qint64 threadCpuNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+void placeCaret(QPlainTextEdit *editor, int position)
+{
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(position);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+}
+
+// Takes out what the last run put in from `from`, so every run starts on
+// the same page.
+void removeFrom(QPlainTextEdit *editor, int from, int length)
+{
+    QTextDocument *doc = editor->document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.setPosition(from);
+    cursor.setPosition(from + length, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    doc->setUndoRedoEnabled(true);
+}
+
+void BM_TableCreate100x20On10MB(benchmark::State &state)
+{
+    quietPlatform();
+    const QString &page = tenMegabytePage();
+    const TableOptions options = bigTable();
+    const QStringList lines = tablePieces(options);
+    int inserted = 0;
+    for (const QString &line : lines)
+        inserted += int(QString(line).remove(u'\r').size());
+    const int middle = int(page.indexOf(u'\n', page.size() / 2) + 1);
+
+    auto doc = std::make_unique<TMDIChild>(QSize(1280, 900));
+    doc->setAttribute(Qt::WA_DeleteOnClose, false);
+    doc->txtDoc->setPlainText(page);
+    doc->show();
+    auto edit = std::make_unique<QPlainTextEdit>();
+    edit->setFont(doc->txtDoc->font());
+    edit->resize(doc->txtDoc->size());
+    edit->setPlainText(page);
+    edit->show();
+    settle();
+
+    qint64 oursNs = 0;
+    qint64 floorNs = 0;
+    qint64 oursCpuNs = 0;
+    qint64 floorCpuNs = 0;
+    QElapsedTimer timer;
+    qint64 cpuStart = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        placeCaret(doc->txtDoc, middle);
+        settle();
+        state.ResumeTiming();
+
+        timer.start();
+        cpuStart = threadCpuNs();
+        insertTable(*doc, options);
+        settle();
+        oursCpuNs += threadCpuNs() - cpuStart;
+        oursNs += timer.nsecsElapsed();
+
+        state.PauseTiming();
+        if (doc->txtDoc->document()->characterCount() != page.size() + 1 + inserted
+            || doc->UndoSnapshot.size() != page.size() + inserted - 8) {
+            state.SkipWithError("the table was not written as expected");
+            break;
+        }
+        removeFrom(doc->txtDoc, middle, inserted);
+        placeCaret(edit.get(), middle);
+        settle();
+
+        timer.start();
+        cpuStart = threadCpuNs();
+        {
+            QTextCursor cursor = edit->textCursor();
+            QString snapshot;
+            for (const QString &line : lines) {
+                snapshot = edit->document()->toRawText();
+                cursor.insertText(line);
+            }
+            edit->setTextCursor(cursor);
+            benchmark::DoNotOptimize(snapshot.constData());
+        }
+        settle();
+        floorCpuNs += threadCpuNs() - cpuStart;
+        floorNs += timer.nsecsElapsed();
+
+        removeFrom(edit.get(), middle, inserted);
+        settle();
+        state.ResumeTiming();
+    }
+    const double n = double(state.iterations());
+    state.counters["ours_ms"] = double(oursNs) / 1e6 / n;
+    state.counters["floor_ms"] = double(floorNs) / 1e6 / n;
+    state.counters["ratio"] = floorNs > 0 ? double(oursNs) / double(floorNs) : 0.0;
+    state.counters["ours_cpu_ms"] = double(oursCpuNs) / 1e6 / n;
+    state.counters["floor_cpu_ms"] = double(floorCpuNs) / 1e6 / n;
+    state.counters["cpu_ratio"] = floorCpuNs > 0 ? double(oursCpuNs) / double(floorCpuNs) : 0.0;
+    state.counters["lines"] = double(lines.size());
+}
+
+} // namespace
+
+BENCHMARK(BM_TableCreate100x20On10MB)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
