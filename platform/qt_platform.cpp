@@ -155,7 +155,8 @@ std::optional<QString> QtPlatform::openFileName(QWidget *parent, const QString &
 {
     QFileDialog dialog(parent, QStringLiteral("開く"), lastFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Any name: one that is no file gives a new document of that name.
+    dialog.setFileMode(QFileDialog::AnyFile);
     return runFileDialog(dialog, filter, initialName);
 }
 

@@ -131,11 +131,26 @@ TEST_F(MainForm, OpeningANameThatIsNoFileMakesANamedNewDocument)
 {
     const QString missing = path("gone.html");
     fake.openNames = {missing};
-    form->FileOpenItemClick();
+    trigger(u"FileOpenItem"_s);
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->windowTitle(), missing);
     EXPECT_TRUE(current()->fileName().isEmpty());
     EXPECT_EQ(docText(current()), templateText);
+    EXPECT_FALSE(current()->isModified());
+    EXPECT_EQ(form->Recent.at(0), missing);
+    EXPECT_EQ(entry(u"OpenFile1"_s)->text(), u"&0 "_s + missing);
+    EXPECT_FALSE(QFile::exists(missing));
+
+    // Having no file name, the document asks for one when saved.
+    current()->txtDoc->insertPlainText(u"x"_s);
+    const QString chosen = path("chosen.html");
+    fake.saveNames = {chosen};
+    trigger(u"FileSaveItem"_s);
+    ASSERT_EQ(fake.saveRequests.size(), 1);
+    EXPECT_EQ(fake.saveRequests[0].initialName, QString());
+    EXPECT_EQ(current()->fileName(), chosen);
+    EXPECT_EQ(current()->windowTitle(), chosen);
+    EXPECT_EQ(readBytes(chosen), "x" + templateText.toUtf8());
 }
 
 TEST_F(MainForm, AnUnreadableFileLeavesNoWindowAndUsesNoSlot)

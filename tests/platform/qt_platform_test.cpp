@@ -190,6 +190,27 @@ TEST(QtPlatformFiles, TheSaveDialogProposesTheCurrentNameAsItIs)
     }
 }
 
+// A name typed into the open dialog that is no file comes back as it is;
+// the editor makes a new document of that name.
+TEST(QtPlatformFiles, TheOpenDialogTakesATypedNameThatIsNoFile)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    QStringList boxes;
+    whenModalShows([&](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(dir.path());
+        ASSERT_NE(nameField(dialog), nullptr);
+        nameField(dialog)->setFocus();
+        QTest::keyClicks(nameField(dialog), u"gone.html"_s);
+        pressEnter(dialog, boxes);
+    });
+    const std::optional<QString> chosen = platform.openFileName(nullptr, htmlFilter);
+    EXPECT_EQ(boxes, QStringList());
+    EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(u"gone.html"_s)));
+}
+
 TEST(QtPlatformFolders, SettingsLiveBesideAWritableProgram)
 {
     QtPlatform platform;
