@@ -4,6 +4,12 @@
 // argument when it exists, then the event loop.
 int runMarquill(int argc, char *argv[]);
 
+class QApplication;
+
+// What the program sets on the application before its first window: its
+// name, Qt's own texts in Japanese, stand-ins for the Windows fonts.
+void setUpApplication(QApplication &app);
+
 #include <QStringList>
 
 class TMainForm;
