@@ -411,7 +411,7 @@ void TMainForm::SyncRecentMenu(TMDIChild &doc)
 
 void TMainForm::WindowCascadeItemClick(QObject *)
 {
-    ClientArea->cascadeSubWindows();
+    cascade(*ClientArea);
 }
 
 void TMainForm::WindowTileItemClick(QObject *)
