@@ -507,4 +507,3 @@ TEST_F(MainForm, TheWindowMenuListsTheOpenWindowsAndSwitchesBetweenThem)
 }
 
 } // namespace
-
