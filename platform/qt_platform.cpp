@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -55,7 +56,10 @@ QString &lastFolder()
 // "*.[hH][tT][mM]*").
 QString firstPatternSuffix(const QString &nameFilter)
 {
-    const QString patterns = nameFilter.mid(nameFilter.lastIndexOf(u'(') + 1).chopped(1);
+    const qsizetype open = nameFilter.lastIndexOf(u'(');
+    if (open < 0 || !nameFilter.endsWith(u')'))
+        return {};
+    const QString patterns = nameFilter.sliced(open + 1, nameFilter.size() - open - 2);
     return QFileInfo(patterns.section(u' ', 0, 0, QString::SectionSkipEmpty)).suffix();
 }
 
@@ -88,6 +92,28 @@ void keepNameAcrossFileTypes(QFileDialog &dialog, const QStringList &filters)
             field->setText(before);
     });
 }
+
+// Qt's file dialog, except that a name with wildcards is no name: as in the
+// Windows dialogs, Enter shows the files it matches and the dialog stays.
+class FileDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        const auto *field = findChild<QLineEdit *>(u"fileNameEdit"_s);
+        const QString typed = field ? field->text() : QString();
+        if (!typed.contains(u'*') && !typed.contains(u'?')) {
+            QFileDialog::accept();
+            return;
+        }
+        // The file type in the list stays; choosing one shows its files again.
+        if (auto *files = findChild<QFileSystemModel *>(u"qt_filesystem_model"_s))
+            files->setNameFilters(typed.split(u';', Qt::SkipEmptyParts));
+    }
+};
 
 std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter,
                                      const QString &initialName)
@@ -153,7 +179,7 @@ Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QString &tex
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const QString &filter,
                                                 const QString &initialName)
 {
-    QFileDialog dialog(parent, QStringLiteral("開く"), lastFolder());
+    FileDialog dialog(parent, QStringLiteral("開く"), lastFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Any name: one that is no file gives a new document of that name.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -164,8 +190,8 @@ std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &
                                                 const QString &initialName,
                                                 const QString &initialFolder)
 {
-    QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"),
-                       initialFolder.isEmpty() ? lastFolder() : initialFolder);
+    FileDialog dialog(parent, QStringLiteral("名前を付けて保存"),
+                      initialFolder.isEmpty() ? lastFolder() : initialFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     return runFileDialog(dialog, filter, initialName);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -209,6 +210,50 @@ TEST(QtPlatformFiles, TheOpenDialogTakesATypedNameThatIsNoFile)
     const std::optional<QString> chosen = platform.openFileName(nullptr, htmlFilter);
     EXPECT_EQ(boxes, QStringList());
     EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(u"gone.html"_s)));
+}
+
+// A typed pattern, the file type's own included, is no name: Enter shows
+// what it matches and the dialog stays for a real name.
+TEST(QtPlatformFiles, ATypedPatternIsNoName)
+{
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "save" : "open");
+        QtPlatform platform;
+        QTemporaryDir dir;
+        QFile(dir.filePath(u"a.htm"_s)).open(QIODevice::WriteOnly);
+        QFile(dir.filePath(u"b.txt"_s)).open(QIODevice::WriteOnly);
+        bool stayed = false;
+        QStringList boxes;
+        whenModalShows([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            QLineEdit *field = nameField(dialog);
+            ASSERT_NE(field, nullptr);
+            field->setFocus();
+            // Typed over what is there, as a user does (the field is never
+            // empty between, which would select the folder).
+            for (const QString &pattern : {u"*.htm*"_s, u"?.txt"_s}) {
+                field->selectAll();
+                QTest::keyClicks(field, pattern);
+                QTest::keyClick(field, Qt::Key_Return);
+                stayed = dialog->isVisible();
+                if (!stayed)
+                    return;
+                auto *files = dialog->findChild<QFileSystemModel *>(u"qt_filesystem_model"_s);
+                ASSERT_NE(files, nullptr);
+                EXPECT_EQ(files->nameFilters(), QStringList{pattern});
+            }
+            field->selectAll();
+            QTest::keyClicks(field, u"new.html"_s);
+            pressEnter(dialog, boxes);
+        });
+        const std::optional<QString> chosen =
+            save ? platform.saveFileName(nullptr, htmlFilter, {}, dir.path())
+                 : platform.openFileName(nullptr, htmlFilter, dir.filePath(u"x"_s));
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(boxes, QStringList());
+        EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(u"new.html"_s)));
+    }
 }
 
 TEST(QtPlatformFolders, SettingsLiveBesideAWritableProgram)
