@@ -47,7 +47,7 @@ void cascade(QMdiArea &area)
     const QSize size(space.width() - (depth - 1) * step, space.height() - (depth - 1) * step);
     for (int i = 0; i < stack.size(); ++i) {
         QMdiSubWindow *w = stack.at(i);
-        const int offset = i % depth * step;
+        const int offset = (i % depth) * step;
         w->setGeometry(QRect(QPoint(offset, offset), size));
         w->raise();
     }
