@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/about_box.h"
+#include "app/bar_accessibility.h"
 #include "app/menu_rows.h"
 #include "app/settings.h"
 #include "app/window_arrange.h"
@@ -88,6 +89,7 @@ TMainForm::TMainForm(QWidget *parent)
     , StatusPanel1(new QLabel(u"挿入"_s, this))
     , DisplayFont(u"ＭＳ Ｐゴシック"_s, 11)
 {
+    installBarAccessibility();
     setObjectName(u"MainForm"_s);
     setWindowTitle(u"Ｍａｒｑｕｉｌｌ"_s);
 
@@ -103,10 +105,12 @@ TMainForm::TMainForm(QWidget *parent)
     StatusPanel1->setObjectName(u"StatusPanel1"_s);
     StatusPanel1->setFixedWidth(60);
     StatusPanel1->setAlignment(Qt::AlignCenter);
-    StatusPanel1->setAccessibleName(u"入力ﾓｰﾄﾞ"_s);
+    // Read out as its text, the mode, which follows the active document.
+    StatusPanel1->setAccessibleDescription(u"入力ﾓｰﾄﾞ"_s);
     statusBar()->setObjectName(u"StatusBar"_s);
     statusBar()->addWidget(StatusPanel0, 1);
     statusBar()->addPermanentWidget(StatusPanel1);
+    nameBarParts(*this);
 
     AboutBox = new TAboutBox(this);
 
@@ -411,7 +415,7 @@ void TMainForm::SyncRecentMenu(TMDIChild &doc)
 
 void TMainForm::WindowCascadeItemClick(QObject *)
 {
-    ClientArea->cascadeSubWindows();
+    cascade(*ClientArea);
 }
 
 void TMainForm::WindowTileItemClick(QObject *)
