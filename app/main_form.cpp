@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/about_box.h"
+#include "app/bar_accessibility.h"
 #include "app/menu_rows.h"
 #include "app/settings.h"
 #include "app/tool_panel.h"
@@ -78,6 +79,7 @@ TMainForm::TMainForm(QWidget *parent)
     , StatusPanel1(new QLabel(u"挿入"_s, this))
     , DisplayFont(u"ＭＳ Ｐゴシック"_s, 11)
 {
+    installBarAccessibility();
     setObjectName(u"MainForm"_s);
     setWindowTitle(u"Ｍａｒｑｕｉｌｌ"_s);
 
@@ -90,8 +92,8 @@ TMainForm::TMainForm(QWidget *parent)
     auto *column = new QVBoxLayout(frame);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    SpeedPanel = new TToolPanel(u"SpeedPanel"_s, frame);
-    pnlExt = new TToolPanel(u"pnlExt"_s, frame);
+    SpeedPanel = new TToolPanel(u"SpeedPanel"_s, u"基本"_s, frame);
+    pnlExt = new TToolPanel(u"pnlExt"_s, u"拡張"_s, frame);
     column->addWidget(SpeedPanel);
     column->addWidget(pnlExt);
     column->addWidget(ClientArea, 1);
@@ -101,10 +103,12 @@ TMainForm::TMainForm(QWidget *parent)
     StatusPanel1->setObjectName(u"StatusPanel1"_s);
     StatusPanel1->setFixedWidth(60);
     StatusPanel1->setAlignment(Qt::AlignCenter);
-    StatusPanel1->setAccessibleName(u"入力ﾓｰﾄﾞ"_s);
+    // Read out as its text, the mode, which follows the active document.
+    StatusPanel1->setAccessibleDescription(u"入力ﾓｰﾄﾞ"_s);
     statusBar()->setObjectName(u"StatusBar"_s);
     statusBar()->addWidget(StatusPanel0, 1);
     statusBar()->addPermanentWidget(StatusPanel1);
+    nameBarParts(*this);
 
     AboutBox = new TAboutBox(this);
 
@@ -452,7 +456,7 @@ void TMainForm::SyncRecentMenu(TMDIChild &doc)
 
 void TMainForm::WindowCascadeItemClick(QObject *)
 {
-    ClientArea->cascadeSubWindows();
+    cascade(*ClientArea);
 }
 
 void TMainForm::WindowTileItemClick(QObject *)

@@ -32,18 +32,25 @@ void openStartupFile(TMainForm &mainForm, const QStringList &arguments)
         mainForm.OpenDocumentWindow(arguments.at(1));
 }
 
-int runMarquill(int argc, char *argv[])
+void setUpApplication(QApplication &app)
 {
-    QApplication app(argc, argv);
+    // The name the task bar and the desktop know the program by. No display
+    // name: on X11 Qt would append it to every window title.
     QApplication::setApplicationName(u"Marquill 32"_s);
-    QApplication::setApplicationDisplayName(u"Marquill 32"_s);
+    QApplication::setDesktopFileName(u"marquill"_s);
     QApplication::setApplicationVersion(QStringLiteral(MARQUILL_VERSION));
 
     // The program speaks Japanese, Qt's own dialogs included.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(u"qtbase_ja"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
+    auto *qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(u"qtbase_ja"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
     substituteWindowsFonts();
+}
+
+int runMarquill(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setUpApplication(app);
 
     TMainForm mainForm;
     mainForm.show();

@@ -1,24 +1,9 @@
 #include "app/tool_panel.h"
 
-#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QToolButton>
 #include <string_view>
-
-namespace {
-
-// Assistive tools see a panel as the toolbar it is.
-QAccessibleInterface *panelAccessibility(const QString &className, QObject *object)
-{
-    if (className == u"TToolPanel") {
-        if (auto *panel = qobject_cast<TToolPanel *>(object))
-            return new QAccessibleWidget(panel, QAccessible::ToolBar);
-    }
-    return nullptr;
-}
-
-} // namespace
 
 QList<int> buttonLefts(std::span<const ToolButtonRow> rows, std::span<const ToolButtonRow> above)
 {
@@ -60,17 +45,12 @@ QString longHint(const char *hint)
     return text.contains(u'|') ? text.section(u'|', 1) : text;
 }
 
-TToolPanel::TToolPanel(const QString &name, QWidget *parent)
+TToolPanel::TToolPanel(const QString &name, const QString &description, QWidget *parent)
     : QFrame(parent)
 {
-    static const bool accessibilityInstalled = [] {
-        QAccessible::installFactory(panelAccessibility);
-        return true;
-    }();
-    Q_UNUSED(accessibilityInstalled);
-
     setObjectName(name);
     setAccessibleName(name);
+    setAccessibleDescription(description);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFixedHeight(toolbar::PanelHeight);
 }

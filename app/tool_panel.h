@@ -61,11 +61,12 @@ QString shortHint(const char *hint);
 QString longHint(const char *hint);
 
 // A toolbar: a strip of buttons at fixed places, with a pop-up menu.
+// Assistive tools know it as a toolbar by its name (see bar_accessibility.h).
 class TToolPanel : public QFrame
 {
     Q_OBJECT
 public:
-    TToolPanel(const QString &name, QWidget *parent);
+    TToolPanel(const QString &name, const QString &description, QWidget *parent);
 
     // The button of `row` at `left`, known to assistive tools by the row's name.
     QToolButton *addButton(const ToolButtonRow &row, int left);

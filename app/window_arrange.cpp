@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 namespace {
 
@@ -15,7 +17,45 @@ QList<QMdiSubWindow *> windows(QMdiArea &area, bool minimized)
     return result;
 }
 
+int titleBarHeight(const QMdiSubWindow &window)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(&window);
+    option.titleBarFlags = window.windowFlags();
+    option.titleBarState = int(window.windowState());
+    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &window);
+}
+
 } // namespace
+
+void cascade(QMdiArea &area)
+{
+    const QList<QMdiSubWindow *> stack = windows(area, false);
+    if (stack.isEmpty())
+        return;
+    QMdiSubWindow *active = area.currentSubWindow();
+    for (QMdiSubWindow *w : stack) {
+        if (w->isMaximized())
+            w->showNormal();
+    }
+    const QSize space = area.viewport()->size();
+    const int step = qMax(1, titleBarHeight(*stack.first()));
+    // Every window keeps at least half the area to work in; a longer cascade
+    // starts again at the top left.
+    const int deepest = qMin(space.width() / 2, space.height() / 2) / step;
+    const int depth = qMin(int(stack.size()), deepest + 1);
+    const QSize size(space.width() - (depth - 1) * step, space.height() - (depth - 1) * step);
+    for (int i = 0; i < stack.size(); ++i) {
+        QMdiSubWindow *w = stack.at(i);
+        const int offset = (i % depth) * step;
+        w->setGeometry(QRect(QPoint(offset, offset), size));
+        w->raise();
+    }
+    if (active && stack.contains(active)) {
+        active->raise();
+        area.setActiveSubWindow(active);
+    }
+}
 
 void tileHorizontally(QMdiArea &area)
 {

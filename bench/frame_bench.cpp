@@ -1,6 +1,13 @@
 #include "app/main_form.h"
 #include "dialogs/dialog_owner.h"
+#include "dialogs/text/base_font_dialog.h"
 #include "dialogs/text/bgc_data_dialog.h"
+#include "dialogs/text/font_dialog.h"
+#include "dialogs/text/heading_dialog.h"
+#include "dialogs/text/list_dialog.h"
+#include "dialogs/text/page_dialog.h"
+#include "dialogs/text/rule_dialog.h"
+#include "dialogs/text/table_dialog.h"
 #include "platform/platform.h"
 
 #include <benchmark/benchmark.h>
@@ -301,4 +308,14 @@ void BM_DialogFirstShow(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
-BENCHMARK(BM_DialogFirstShow<TfrmBgcData>)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+#define DIALOG_BENCHMARK(Dialog) \
+    BENCHMARK(BM_DialogFirstShow<Dialog>)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime()
+DIALOG_BENCHMARK(TfrmBgcData);
+DIALOG_BENCHMARK(TfrmFont);
+DIALOG_BENCHMARK(TfrmBase);
+DIALOG_BENCHMARK(TfrmTitle);
+DIALOG_BENCHMARK(TfrmPage);
+DIALOG_BENCHMARK(TfrmLine);
+DIALOG_BENCHMARK(TfrmMarkList);
+DIALOG_BENCHMARK(TfrmNumList);
+DIALOG_BENCHMARK(TfrmHyo);

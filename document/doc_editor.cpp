@@ -33,6 +33,7 @@ TDocEditor::TDocEditor(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtDoc"));
+    setAccessibleName(QStringLiteral("txtDoc"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

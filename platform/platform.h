@@ -32,7 +32,8 @@ public:
                            MessageButtons buttons, const QString &title = {}) = 0;
 
     // `filter` in the "Description|pattern|Description|pattern" form; the first
-    // pair is selected. nullopt when cancelled.
+    // pair is selected. nullopt when cancelled. A typed name need not be an
+    // existing file.
     virtual std::optional<QString> openFileName(QWidget *parent, const QString &filter,
                                                 const QString &initialName = {}) = 0;
     // Asks before replacing an existing file; adds no extension. Starts in

@@ -5,14 +5,19 @@
 #include "platform/input_box.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -47,7 +52,72 @@ QString &lastFolder()
     return folder;
 }
 
-std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter)
+// The extension Qt's save dialog gives a name under `nameFilter`: that of
+// the filter's first pattern, taken literally ("[hH][tT][mM]*" for
+// "*.[hH][tT][mM]*").
+QString firstPatternSuffix(const QString &nameFilter)
+{
+    const qsizetype open = nameFilter.lastIndexOf(u'(');
+    if (open < 0 || !nameFilter.endsWith(u')'))
+        return {};
+    const QString patterns = nameFilter.sliced(open + 1, nameFilter.size() - open - 2);
+    return QFileInfo(patterns.section(u' ', 0, 0, QString::SectionSkipEmpty)).suffix();
+}
+
+QString withoutSuffix(const QString &name)
+{
+    return name.chopped(QFileInfo(name).suffix().size());
+}
+
+// A save dialog rewrites the name's extension whenever a file type is chosen,
+// which with our patterns turns "page.htm" into "page.[hH][tT][mM]*". Names
+// are used as typed, so that rewrite is taken back.
+void keepNameAcrossFileTypes(QFileDialog &dialog, const QStringList &filters)
+{
+    auto *field = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
+    auto *types = dialog.findChild<QComboBox *>(u"fileTypeCombo"_s);
+    if (!field || !types)
+        return;
+    // The name before its latest change, and now.
+    auto names = std::make_shared<std::pair<QString, QString>>(QString(), field->text());
+    QObject::connect(field, &QLineEdit::textChanged, &dialog, [names](const QString &text) {
+        *names = {names->second, text};
+    });
+    // Emitted after the dialog has applied the type (and rewritten the name).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, field, [=] {
+        const QString suffix = firstPatternSuffix(filters.value(types->currentIndex()));
+        const QString &before = names->first;
+        const QString now = field->text();
+        if (!suffix.isEmpty() && now != before && QFileInfo(now).suffix() == suffix
+            && withoutSuffix(now) == withoutSuffix(before))
+            field->setText(before);
+    });
+}
+
+// Qt's file dialog, except that a name with wildcards is no name: as in the
+// Windows dialogs, Enter shows the files it matches and the dialog stays.
+class FileDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void accept() override
+    {
+        const auto *field = findChild<QLineEdit *>(u"fileNameEdit"_s);
+        const QString typed = field ? field->text() : QString();
+        if (!typed.contains(u'*') && !typed.contains(u'?')) {
+            QFileDialog::accept();
+            return;
+        }
+        // The file type in the list stays; choosing one shows its files again.
+        if (auto *files = findChild<QFileSystemModel *>(u"qt_filesystem_model"_s))
+            files->setNameFilters(typed.split(u';', Qt::SkipEmptyParts));
+    }
+};
+
+std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter,
+                                     const QString &initialName)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -55,6 +125,11 @@ std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter)
     dialog.setNameFilters(filters);
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
+    // The name last: choosing a type rewrites the name of a save dialog.
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    if (dialog.acceptMode() == QFileDialog::AcceptSave)
+        keepNameAcrossFileTypes(dialog, filters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedFiles().first();
@@ -105,25 +180,22 @@ Answer QtPlatform::message(QWidget *parent, MessageKind kind, const QString &tex
 std::optional<QString> QtPlatform::openFileName(QWidget *parent, const QString &filter,
                                                 const QString &initialName)
 {
-    QFileDialog dialog(parent, QStringLiteral("開く"), lastFolder());
+    FileDialog dialog(parent, QStringLiteral("開く"), lastFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (!initialName.isEmpty())
-        dialog.selectFile(initialName);
-    return runFileDialog(dialog, filter);
+    // Any name: one that is no file gives a new document of that name.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return runFileDialog(dialog, filter, initialName);
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &filter,
                                                 const QString &initialName,
                                                 const QString &initialFolder)
 {
-    QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"),
-                       initialFolder.isEmpty() ? lastFolder() : initialFolder);
+    FileDialog dialog(parent, QStringLiteral("名前を付けて保存"),
+                      initialFolder.isEmpty() ? lastFolder() : initialFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!initialName.isEmpty())
-        dialog.selectFile(initialName);
-    return runFileDialog(dialog, filter);
+    return runFileDialog(dialog, filter, initialName);
 }
 
 std::optional<QFont> QtPlatform::chooseFont(QWidget *parent, const QFont &initial)

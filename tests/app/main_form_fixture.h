@@ -17,6 +17,11 @@ inline void PrintTo(const QString &s, std::ostream *os)
     *os << '"' << s.toStdString() << '"';
 }
 
+inline void PrintTo(const QRect &r, std::ostream *os)
+{
+    *os << '(' << r.x() << ", " << r.y() << ' ' << r.width() << 'x' << r.height() << ')';
+}
+
 // The real main window, shown, with a scripted desktop behind it.
 class MainFormFixture : public ::testing::Test
 {

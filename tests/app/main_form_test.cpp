@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 using namespace Qt::StringLiterals;
 
@@ -130,11 +132,26 @@ TEST_F(MainForm, OpeningANameThatIsNoFileMakesANamedNewDocument)
 {
     const QString missing = path("gone.html");
     fake.openNames = {missing};
-    form->FileOpenItemClick();
+    trigger(u"FileOpenItem"_s);
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->windowTitle(), missing);
     EXPECT_TRUE(current()->fileName().isEmpty());
     EXPECT_EQ(docText(current()), templateText);
+    EXPECT_FALSE(current()->isModified());
+    EXPECT_EQ(form->Recent.at(0), missing);
+    EXPECT_EQ(entry(u"OpenFile1"_s)->text(), u"&0 "_s + missing);
+    EXPECT_FALSE(QFile::exists(missing));
+
+    // Having no file name, the document asks for one when saved.
+    current()->txtDoc->insertPlainText(u"x"_s);
+    const QString chosen = path("chosen.html");
+    fake.saveNames = {chosen};
+    trigger(u"FileSaveItem"_s);
+    ASSERT_EQ(fake.saveRequests.size(), 1);
+    EXPECT_EQ(fake.saveRequests[0].initialName, QString());
+    EXPECT_EQ(current()->fileName(), chosen);
+    EXPECT_EQ(current()->windowTitle(), chosen);
+    EXPECT_EQ(readBytes(chosen), "x" + templateText.toUtf8());
 }
 
 TEST_F(MainForm, AnUnreadableFileLeavesNoWindowAndUsesNoSlot)
@@ -307,6 +324,107 @@ TEST_F(MainForm, WindowCommandsArrangeTheDocuments)
     trigger(u"WindowArrangeItem"_s);
     EXPECT_EQ(first->geometry().bottom(), area.height() - 1);
     EXPECT_EQ(second->geometry().left(), first->geometry().right() + 1);
+}
+
+// Cascade: the windows that are not minimised, in the order they were made,
+// one title bar apart, each as large as the cascade leaves room for; the
+// active one (restored if it was maximised) on top and still active.
+TEST_F(MainForm, CascadeStepsOneTitleBarAndKeepsTheWindowsLarge)
+{
+    struct Row {
+        int windows;
+        int active;
+        bool maximized;
+        int minimized;  // -1: none
+    };
+    for (const Row row : {Row{1, 0, false, -1}, Row{4, 1, true, 2}, Row{10, 4, false, -1}}) {
+        SCOPED_TRACE(row.windows);
+        start();  // a fresh frame
+        const QSize area(960, 580);
+        form->resize(form->size() + (area - form->ClientArea->viewport()->size()));
+        ASSERT_EQ(form->ClientArea->viewport()->size(), area);
+        QList<TMDIChild *> made;
+        for (int i = 0; i < row.windows; ++i) {
+            form->FileNewItemClick();
+            made << current();
+        }
+        QList<QMdiSubWindow *> cascaded;
+        for (int i = 0; i < row.windows; ++i) {
+            if (i != row.minimized)
+                cascaded << made[i];
+        }
+        if (row.minimized >= 0)
+            made[row.minimized]->showMinimized();
+        TMDIChild *active = made[row.active];
+        form->ClientArea->setActiveSubWindow(active);
+        if (row.maximized)
+            active->showMaximized();
+
+        trigger(u"WindowCascadeItem"_s);
+
+        QStyleOptionTitleBar option;
+        option.initFrom(active);
+        option.titleBarFlags = active->windowFlags();
+        const int step = active->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, active);
+        ASSERT_GT(step, 0);
+        const int n = int(cascaded.size());
+        const QSize size = area - QSize((n - 1) * step, (n - 1) * step);
+        for (int i = 0; i < n; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(cascaded[i]->geometry(), QRect(QPoint(i * step, i * step), size));
+            EXPECT_TRUE(QRect(QPoint(), area).contains(cascaded[i]->geometry()));
+            EXPECT_FALSE(cascaded[i]->isMaximized());
+        }
+        if (row.minimized >= 0) {
+            EXPECT_TRUE(made[row.minimized]->isMinimized());
+        }
+
+        // Made order from the bottom up, the active window last.
+        QList<QMdiSubWindow *> stacking;
+        for (QMdiSubWindow *w : form->ClientArea->subWindowList(QMdiArea::StackingOrder)) {
+            if (cascaded.contains(w))
+                stacking << w;
+        }
+        QList<QMdiSubWindow *> expected = cascaded;
+        expected.removeOne(active);
+        expected << active;
+        EXPECT_EQ(stacking, expected);
+        EXPECT_EQ(current(), active);
+    }
+}
+
+// More windows than the area has title bars for: the cascade starts again at
+// the top left rather than shrink the windows below half the area.
+TEST_F(MainForm, ALongCascadeStartsAgainAtTheTopLeft)
+{
+    const QSize area(600, 400);
+    form->resize(form->size() + (area - form->ClientArea->viewport()->size()));
+    ASSERT_EQ(form->ClientArea->viewport()->size(), area);
+    for (int i = 0; i < 30; ++i)
+        form->FileNewItemClick();
+    trigger(u"WindowCascadeItem"_s);
+
+    const QList<QMdiSubWindow *> windows = form->ClientArea->subWindowList(QMdiArea::CreationOrder);
+    const int step = windows[1]->y() - windows[0]->y();
+    ASSERT_GT(step, 0);
+    int restarts = 0;
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QRect g = windows[i]->geometry();
+        EXPECT_TRUE(QRect(QPoint(), area).contains(g));
+        EXPECT_EQ(g.size(), windows[0]->size());
+        EXPECT_GE(g.width(), area.width() / 2);
+        EXPECT_GE(g.height(), area.height() / 2);
+        EXPECT_EQ(g.x(), g.y());
+        if (i == 0)
+            continue;
+        if (g.topLeft() == QPoint(0, 0)) {
+            ++restarts;
+        } else {
+            EXPECT_EQ(g.y(), windows[i - 1]->y() + step);
+        }
+    }
+    EXPECT_GE(restarts, 1);
 }
 
 } // namespace

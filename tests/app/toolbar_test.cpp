@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <functional>
 #include <set>
+#include <tuple>
 #include <span>
 #include <vector>
 
@@ -459,12 +460,14 @@ TEST_F(Toolbar, ThePopupMenuOfEitherBarTogglesThem)
 
 TEST_F(Toolbar, AssistiveToolsKnowEveryButtonByName)
 {
-    for (const auto &[panel, name] : {std::pair{static_cast<QWidget *>(form->SpeedPanel), "SpeedPanel"},
-                                      std::pair{static_cast<QWidget *>(form->pnlExt), "pnlExt"}}) {
+    for (const auto &[panel, name, description] :
+         {std::tuple{static_cast<QWidget *>(form->SpeedPanel), "SpeedPanel", u"基本"_s},
+          std::tuple{static_cast<QWidget *>(form->pnlExt), "pnlExt", u"拡張"_s}}) {
         QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(panel);
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->role(), QAccessible::ToolBar);
         EXPECT_EQ(bar->text(QAccessible::Name), QString::fromLatin1(name));
+        EXPECT_EQ(bar->text(QAccessible::Description), description);
         QStringList seen;
         for (int i = 0; i < bar->childCount(); ++i) {
             QAccessibleInterface *child = bar->child(i);

@@ -2,16 +2,25 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileSystemModel>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
 
 using namespace Qt::StringLiterals;
+
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -120,6 +129,131 @@ TEST(QtPlatformFiles, TheSaveDialogAsksBeforeReplacingAndReturnsTheTypedName)
         platform.saveFileName(nullptr, u"HTML|*.htm*"_s, u"old.html"_s, dir.path());
     EXPECT_TRUE(confirms);
     EXPECT_EQ(name, dir.filePath(u"page"_s));
+}
+
+const QString htmlFilter = u"HTMLﾌｧｲﾙ(*.htm*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*"_s;
+
+QLineEdit *nameField(QFileDialog *dialog)
+{
+    return dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+}
+
+// Presses Enter in the name field. A box the dialog puts up meanwhile (a
+// question, or its own "not found") is noted in `boxes` and answered by
+// `answer`; a dialog still open afterwards is cancelled, so a failing case
+// cannot hang.
+void pressEnter(QFileDialog *dialog, QStringList &boxes,
+                QMessageBox::StandardButton answer = QMessageBox::No)
+{
+    QTimer::singleShot(0, dialog, [&boxes, answer] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->button(answer) ? box->button(answer)->click() : box->reject();
+        }
+    });
+    QTest::keyClick(nameField(dialog), Qt::Key_Return);
+    if (dialog->isVisible())
+        dialog->reject();
+}
+
+// Save As starts from the file's own name, spelled as it is, and Enter
+// writes exactly that name; switching the file type back and forth leaves
+// the name alone.
+TEST(QtPlatformFiles, TheSaveDialogProposesTheCurrentNameAsItIs)
+{
+    for (const QString &name : {u"page.htm"_s, u"PAGE.HTML"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        QtPlatform platform;
+        QTemporaryDir dir;
+        QFile(dir.filePath(name)).open(QIODevice::WriteOnly);  // saved before
+        QString proposed;
+        QString afterTypeSwitch;
+        QStringList boxes;
+        whenModalShows([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_NE(nameField(dialog), nullptr);
+            proposed = nameField(dialog)->text();
+            auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+            ASSERT_NE(types, nullptr);
+            types->setFocus();
+            QTest::keyClick(types, Qt::Key_Down);  // all files
+            QTest::keyClick(types, Qt::Key_Up);    // back to HTML files
+            afterTypeSwitch = nameField(dialog)->text();
+            pressEnter(dialog, boxes, QMessageBox::Yes);
+        });
+        const std::optional<QString> chosen =
+            platform.saveFileName(nullptr, htmlFilter, name, dir.path());
+        EXPECT_EQ(proposed, name);
+        EXPECT_EQ(afterTypeSwitch, name);
+        EXPECT_EQ(boxes.size(), 1);  // replacing the file it was saved to
+        EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(name)));
+    }
+}
+
+// A name typed into the open dialog that is no file comes back as it is;
+// the editor makes a new document of that name.
+TEST(QtPlatformFiles, TheOpenDialogTakesATypedNameThatIsNoFile)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    QStringList boxes;
+    whenModalShows([&](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(dir.path());
+        ASSERT_NE(nameField(dialog), nullptr);
+        nameField(dialog)->setFocus();
+        QTest::keyClicks(nameField(dialog), u"gone.html"_s);
+        pressEnter(dialog, boxes);
+    });
+    const std::optional<QString> chosen = platform.openFileName(nullptr, htmlFilter);
+    EXPECT_EQ(boxes, QStringList());
+    EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(u"gone.html"_s)));
+}
+
+// A typed pattern, the file type's own included, is no name: Enter shows
+// what it matches and the dialog stays for a real name.
+TEST(QtPlatformFiles, ATypedPatternIsNoName)
+{
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "save" : "open");
+        QtPlatform platform;
+        QTemporaryDir dir;
+        QFile(dir.filePath(u"a.htm"_s)).open(QIODevice::WriteOnly);
+        QFile(dir.filePath(u"b.txt"_s)).open(QIODevice::WriteOnly);
+        bool stayed = false;
+        QStringList boxes;
+        whenModalShows([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            ASSERT_NE(dialog, nullptr);
+            QLineEdit *field = nameField(dialog);
+            ASSERT_NE(field, nullptr);
+            field->setFocus();
+            // Typed over what is there, as a user does (the field is never
+            // empty between, which would select the folder).
+            for (const QString &pattern : {u"*.htm*"_s, u"?.txt"_s}) {
+                field->selectAll();
+                QTest::keyClicks(field, pattern);
+                QTest::keyClick(field, Qt::Key_Return);
+                stayed = dialog->isVisible();
+                if (!stayed)
+                    return;
+                auto *files = dialog->findChild<QFileSystemModel *>(u"qt_filesystem_model"_s);
+                ASSERT_NE(files, nullptr);
+                EXPECT_EQ(files->nameFilters(), QStringList{pattern});
+            }
+            field->selectAll();
+            QTest::keyClicks(field, u"new.html"_s);
+            pressEnter(dialog, boxes);
+        });
+        const std::optional<QString> chosen =
+            save ? platform.saveFileName(nullptr, htmlFilter, {}, dir.path())
+                 : platform.openFileName(nullptr, htmlFilter, dir.filePath(u"x"_s));
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(boxes, QStringList());
+        EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(u"new.html"_s)));
+    }
 }
 
 TEST(QtPlatformFolders, SettingsLiveBesideAWritableProgram)
