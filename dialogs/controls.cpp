@@ -1,5 +1,6 @@
 #include "dialogs/controls.h"
 
+#include "dialogs/combo_accessibility.h"
 #include "document/whole_number.h"
 
 #include <QCheckBox>
@@ -43,7 +44,7 @@ QLineEdit *makeEdit(QWidget *parent, const char *name, const QString &label)
 QComboBox *makeList(QWidget *parent, const char *name, const QStringList &items,
                     const QString &label)
 {
-    auto *list = new QComboBox(parent);
+    auto *list = new NamedComboBox(parent);
     list->addItems(items);
     nameControl(list, name, label);
     return list;
