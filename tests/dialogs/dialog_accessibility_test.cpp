@@ -8,40 +8,14 @@
 #include "dialogs/text/rule_dialog.h"
 #include "dialogs/text/table_dialog.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QSet>
-#include <QSlider>
-#include <QTabBar>
+#include "support/dialog_accessibility.h"
+
 #include <gtest/gtest.h>
 #include <functional>
 
 using namespace Qt::StringLiterals;
 
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace {
-
-// Everything assistive technology reaches from `root`, by walking its tree.
-void collect(QAccessibleInterface *root, QSet<QObject *> &reached, int depth = 0)
-{
-    if (!root || depth > 40)
-        return;
-    reached.insert(root->object());
-    for (int i = 0; i < root->childCount(); ++i)
-        collect(root->child(i), reached, depth + 1);
-}
-
-QString captionOf(const QAbstractButton *button)
-{
-    return QString(button->text()).remove(u'&');
-}
 
 struct DialogCase {
     const char *name;
@@ -60,40 +34,11 @@ protected:
     DialogOwner owner;
 };
 
-// Buttons, check boxes and radio buttons are found by their captions (by
-// their name when they have none); every other control by its name.
 TEST_P(DialogAccessibility, EveryControlIsReachableByItsCaptionOrName)
 {
     TAttributeDialog &dlg = GetParam().dialog();
     dlg.reset();
-    QSet<QObject *> reached;
-    collect(QAccessible::queryAccessibleInterface(&dlg), reached);
-
-    int checked = 0;
-    for (QWidget *w : dlg.findChildren<QWidget *>()) {
-        // Hidden holders and Qt's own parts (a tab bar's scroll arrows) aside.
-        if (w->isHidden() || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_")
-            || qobject_cast<QTabBar *>(w->parentWidget()))
-            continue;
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
-        ASSERT_NE(iface, nullptr);
-        const QString name = iface->text(QAccessible::Name);
-        const std::string what = GetParam().name + (" " + w->objectName()).toStdString();
-        if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-            // A glyph is no caption: such buttons go by their name.
-            const QString caption = captionOf(button);
-            const bool byName = caption.isEmpty() || !button->accessibleName().isEmpty();
-            EXPECT_EQ(name, byName ? w->objectName() : caption) << what;
-        } else if (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w)
-                   || qobject_cast<QSlider *>(w) || qobject_cast<QAbstractItemView *>(w)) {
-            EXPECT_EQ(name, w->objectName()) << what;
-        } else {
-            continue;
-        }
-        EXPECT_TRUE(reached.contains(w)) << what << " is not in the tree";
-        ++checked;
-    }
-    EXPECT_GE(checked, 3) << GetParam().name;
+    EXPECT_GE(expectControlsAccessible(dlg, GetParam().name), 3);
 }
 
 TEST_P(DialogAccessibility, ListsTellTheirChosenEntry)
