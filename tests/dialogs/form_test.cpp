@@ -135,17 +135,6 @@ TEST_F(FormDialogTest, TheSubjectBoxIsUsableOnlyWhileTicked)
     EXPECT_EQ(start(), u"<FORM ACTION=\"mailto:a@b\" METHOD=post>\r\n"_s);
 }
 
-TEST_F(FormDialogTest, OkKeepsTheTextsAsTyped)
-{
-    dlg.reset();
-    QTest::keyClicks(dlg.txtText, u" 12 "_s);
-    dlg.chkTitle->click();
-    QTest::keyClicks(dlg.txtTitle, u" x "_s);
-    dlg.OKBtn->click();
-    EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(start(), u"<FORM ACTION=\" 12 ?subject= x \" METHOD=post>\r\n"_s);
-}
-
 class FormCommandTest : public DialogFixture
 {
 };
