@@ -2,6 +2,8 @@
 #include "app/menu_rows.h"
 #include "dialogs/links/form_command.h"
 #include "dialogs/links/form_field_commands.h"
+#include "dialogs/links/link_command.h"
+#include "dialogs/links/meta_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -68,7 +70,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "FontEm", .caption = "強調文字(&E)", .command = FontBoldClick, .tag = 5},
     {.level = 2, .name = "FontStrong", .caption = "より強い強調(&O)", .command = FontBoldClick, .tag = 6},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "FontUrl", .caption = "URL(&U)...", .command = nullptr, .hint = "ＵＲＬを表示する時に設定します"},
+    {.level = 2, .name = "FontUrl", .caption = "URL(&U)...", .command = FontUrlClick, .hint = "ＵＲＬを表示する時に設定します"},
     {.level = 2, .name = "FontAddress", .caption = "ｱﾄﾞﾚｽ(&A)", .command = FontBoldClick, .tag = 7},
     {.level = 2, .name = "FontComment", .caption = "ｺﾒﾝﾄ(&C)", .command = FontCommentClick},
     {.level = 2, .name = "-"},
@@ -117,12 +119,12 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "PositionIndent", .caption = "ｲﾝﾃﾞﾝﾄ(&I)", .command = FontBoldClick, .tag = 23},
     {.level = 1, .name = "-"},
     {.level = 1, .name = "Link", .caption = "ﾘﾝｸ(&N)"},
-    {.level = 2, .name = "LinkOtherDoc", .caption = "他のﾄﾞｷｭﾒﾝﾄ(&D)...", .command = nullptr, .shortcut = "Ctrl+L", .hint = "他のドキュメントにリンクします"},
+    {.level = 2, .name = "LinkOtherDoc", .caption = "他のﾄﾞｷｭﾒﾝﾄ(&D)...", .command = LinkOtherDocClick, .shortcut = "Ctrl+L", .hint = "他のドキュメントにリンクします"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "LinkOwnerDoc", .caption = "特定の位置(&O)...", .command = nullptr, .hint = "同一または他のドキュメント内のキーワードで指定された位置にリンクします"},
-    {.level = 2, .name = "LinkKeyword", .caption = "ｷｰﾜｰﾄﾞ設定(&K)...", .command = nullptr, .hint = "リンクするためのキーワードを設定します"},
+    {.level = 2, .name = "LinkOwnerDoc", .caption = "特定の位置(&O)...", .command = LinkOwnerDocClick, .hint = "同一または他のドキュメント内のキーワードで指定された位置にリンクします"},
+    {.level = 2, .name = "LinkKeyword", .caption = "ｷｰﾜｰﾄﾞ設定(&K)...", .command = LinkKeywordClick, .hint = "リンクするためのキーワードを設定します"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "LinkMailto", .caption = "ﾒｰﾙ送信(&M)...", .command = nullptr, .hint = "リンクを利用してメールを送信します"},
+    {.level = 2, .name = "LinkMailto", .caption = "ﾒｰﾙ送信(&M)...", .command = LinkMailtoClick, .hint = "リンクを利用してメールを送信します"},
     {.level = 1, .name = "-"},
     {.level = 1, .name = "List", .caption = "ﾘｽﾄ(&L)"},
     {.level = 2, .name = "ListMark", .caption = "ﾏｰｸ付きﾘｽﾄ(&M)...", .command = ListMarkClick, .hint = "マーク付きのリストを設定します"},
@@ -170,7 +172,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "PageKeisen", .caption = "いろいろな横罫線(&L)...", .command = PageKeisenClick, .hint = "いろいろな種類の横罫線を引きます"},
     {.level = 2, .name = "PageBr", .caption = "ｲﾒｰｼﾞに重ならない改行(&R)...", .command = nullptr, .hint = "イメージに重ならないように改行を設定します"},
     {.level = 2, .name = "PageTitle", .caption = "ﾀｲﾄﾙ(&T)", .command = PageTitleClick},
-    {.level = 2, .name = "PageMeta", .caption = "自動読み込み(&M)...", .command = nullptr, .hint = "ドキュメントの自動読み込みを設定します"},
+    {.level = 2, .name = "PageMeta", .caption = "自動読み込み(&M)...", .command = PageMetaClick, .hint = "ドキュメントの自動読み込みを設定します"},
     {.level = 2, .name = "PageBasic", .caption = "基本ﾀｸﾞ(&B)"},
     {.level = 3, .name = "PageBasicHtml", .caption = "HTMLﾀｸﾞ(&H)", .command = TextPreClick, .tag = 3},
     {.level = 3, .name = "PageBasicHead", .caption = "HEADﾀｸﾞ(&E)", .command = TextPreClick, .tag = 4},

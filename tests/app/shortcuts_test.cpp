@@ -1,8 +1,13 @@
 #include "main_form_fixture.h"
 
+#include "dialogs/links/url_dialog.h"
+
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTextCursor>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +72,23 @@ TEST_F(Shortcuts, AltEnterAsksForTheParagraph)
     EXPECT_EQ(text(), u"x<P>abc</P>\r\ny abc"_s);
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_EQ(fake.messages[0].text, u"段落を中央に揃えますか？"_s);
+}
+
+TEST_F(Shortcuts, CtrlLLinksTheSelectionToAnotherDocument)
+{
+    QTimer::singleShot(0, [] {
+        auto *dlg = qobject_cast<TfrmUrl *>(QApplication::activeModalWidget());
+        if (!dlg) {
+            ADD_FAILURE() << "the link dialog is not showing";
+            if (QWidget *other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        dlg->txtFilename->setText(u"next.htm"_s);
+        dlg->OKBtn->click();
+    });
+    press(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(text(), u"x<A HREF=\"next.htm\">abc</A>y abc"_s);
 }
 
 TEST_F(Shortcuts, CtrlDelDeletesTheSelectionNotTheNextWord)

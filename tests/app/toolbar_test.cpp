@@ -1,11 +1,13 @@
 #include "main_form_fixture.h"
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/links/url_dialog.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -40,7 +42,7 @@ const Button basicBar[] = {
     {Built, "FontBtn", "サイズと色", 183},
     {Built, "BoldBtn", "太文字", 206},
     {Built, "ItaricBtn", "斜体", 229},
-    {Later, "LinkBtn", "リンク", 256},
+    {Built, "LinkBtn", "リンク", 256},
     {Later, "ImageBtn", "イメージ", 283},
     {Built, "LeftBtn", "左寄せ", 310},
     {Built, "CenterBtn", "中央", 333},
@@ -256,6 +258,22 @@ void acceptDialog(FakePlatform &, int)
     });
 }
 
+// Links the selection to next.htm in the link dialog.
+void linkToNext(FakePlatform &, int)
+{
+    QTimer::singleShot(0, [] {
+        auto *dlg = qobject_cast<TfrmUrl *>(QApplication::activeModalWidget());
+        if (!dlg) {
+            ADD_FAILURE() << "the link dialog is not showing";
+            if (QWidget *other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        dlg->txtFilename->setText(u"next.htm"_s);
+        dlg->OKBtn->click();
+    });
+}
+
 class ToolbarForwarding : public Toolbar, public ::testing::WithParamInterface<Forwarding>
 {
 protected:
@@ -327,6 +345,7 @@ const Forwarding forwardings[] = {
     {"FontBtn", "FontColor", acceptDialog},
     {"BoldBtn", "FontBold", noSetup, u"x<STRONG><B>abc</B></STRONG>y abc"},
     {"ItaricBtn", "FontItaric", noSetup, u"x<STRONG><I>abc</I></STRONG>y abc"},
+    {"LinkBtn", "LinkOtherDoc", linkToNext, u"x<STRONG><A HREF=\"next.htm\">abc</A></STRONG>y abc"},
     {"LeftBtn", "PositionLeft", noSetup},
     {"CenterBtn", "PositionCenter", noSetup, u"x<STRONG><center>abc</center></STRONG>y abc"},
     {"RightBtn", "PositionRight", noSetup},
