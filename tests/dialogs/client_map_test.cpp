@@ -230,48 +230,6 @@ TEST_F(ClientMapCommandTest, AHotSpotLineGoesInFrontOfTheSelectionWhichStays)
     EXPECT_EQ(text(), u"x abc y"_s);
 }
 
-TEST_F(ClientMapCommandTest, TheDialogsChoicesReachTheLine)
-{
-    const struct {
-        const char *what;
-        std::function<void(TfrmClientMap &)> fill;
-        QString line;
-    } rows[] = {
-        {"nowhere with a link typed",
-         [](TfrmClientMap &dlg) {
-             QTest::keyClicks(dlg.txtFilename, u"a.htm"_s);
-             dlg.chkNohref->click();
-         },
-         u"<AREA SHAPE=\"RECT\" COORDS=\"1,1\" NOHREF>\r\n"_s},
-        {"circle in a target",
-         [](TfrmClientMap &dlg) {
-             dlg.RadioButton2->click();
-             dlg.txtCoords->setText(u"5,5,5"_s);
-             QTest::keyClicks(dlg.txtFilename, u"b.htm"_s);
-             dlg.chkTarget->click();
-             QTest::keyClicks(dlg.txtName, u"main"_s);
-         },
-         u"<AREA SHAPE=\"CIRC\" COORDS=\"5,5,5\" HREF=\"b.htm\" TARGET=\"main\">\r\n"_s},
-        {"polygon with an empty target",
-         [](TfrmClientMap &dlg) {
-             dlg.RadioButton3->click();
-             dlg.chkTarget->click();
-         },
-         u"<AREA SHAPE=\"POLY\" COORDS=\"1,1\" HREF=\"\" TARGET=\"\">\r\n"_s},
-    };
-    for (const auto &row : rows) {
-        setText(u"abc"_s);
-        select(3, 3);
-        whenShown<TfrmClientMap>([&row](TfrmClientMap &dlg) {
-            dlg.txtCoords->setText(u"1,1"_s);
-            row.fill(dlg);
-            dlg.OKBtn->click();
-        });
-        ImageHotspotClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s + row.line) << row.what;
-    }
-}
-
 TEST_F(ClientMapCommandTest, LeavingTheHotSpotDialogWithoutOkChangesNothing)
 {
     const std::function<void(TfrmClientMap &)> closes[] = {

@@ -28,17 +28,6 @@ TEST(ImageTag, WritesEachTickedAttributeInItsPlace)
     } rows[] = {
         {"file only", {.fileName = u"a.gif"_s}, u"<IMG SRC=\"a.gif\">"_s},
         {"no file", {}, u"<IMG SRC=\"\">"_s},
-        {"text right", {.fileName = u"a.gif"_s, .align = u"LEFT"_s}, u"<IMG SRC=\"a.gif\" ALIGN=LEFT>"_s},
-        {"text left", {.fileName = u"a.gif"_s, .align = u"RIGHT"_s}, u"<IMG SRC=\"a.gif\" ALIGN=RIGHT>"_s},
-        {"text top", {.fileName = u"a.gif"_s, .align = u"TOP"_s}, u"<IMG SRC=\"a.gif\" ALIGN=TOP>"_s},
-        {"text middle", {.fileName = u"a.gif"_s, .align = u"CENTER"_s}, u"<IMG SRC=\"a.gif\" ALIGN=CENTER>"_s},
-        {"text bottom", {.fileName = u"a.gif"_s, .align = u"BOTTOM"_s}, u"<IMG SRC=\"a.gif\" ALIGN=BOTTOM>"_s},
-        {"space beside LEFT",
-         {.fileName = u"a.gif"_s, .align = u"LEFT"_s, .space = true, .vSpace = u"0"_s, .hSpace = u"0"_s},
-         u"<IMG SRC=\"a.gif\" ALIGN=LEFT VSPACE=0 HSPACE=0>"_s},
-        {"space beside RIGHT",
-         {.fileName = u"a.gif"_s, .align = u"RIGHT"_s, .space = true, .vSpace = u"5"_s, .hSpace = u"10"_s},
-         u"<IMG SRC=\"a.gif\" ALIGN=RIGHT VSPACE=5 HSPACE=10>"_s},
         {"alt", {.fileName = u"a.gif"_s, .alt = true, .altText = u"写真"_s},
          u"<IMG SRC=\"a.gif\" ALT=\"写真\">"_s},
         {"empty alt", {.fileName = u"a.gif"_s, .alt = true}, u"<IMG SRC=\"a.gif\" ALT=\"\">"_s},
@@ -77,7 +66,7 @@ TEST(ImageTag, WritesEachTickedAttributeInItsPlace)
     }
 }
 
-TEST(ImageTag, SpaceOnlyBesideAPictureTheTextFlowsRound)
+TEST(ImageTag, EveryAlignmentWithSpaceOnlyWhereTheTextFlowsRound)
 {
     const struct {
         const char16_t *align;
@@ -414,12 +403,6 @@ TEST_F(ImageCommandTest, TheDialogsChoicesReachTheTag)
              QTest::keyClicks(dlg.txtHSpace, u"4"_s);
          },
          u"<IMG SRC=\"a.gif\" ALIGN=TOP>"_s},
-        {"no position with spaces",
-         [](TfrmImage &dlg) {
-             dlg.chkSpace->click();
-             QTest::keyClicks(dlg.txtVSpace, u"3"_s);
-         },
-         u"<IMG SRC=\"a.gif\">"_s},
         {"border x",
          [](TfrmImage &dlg) {
              dlg.chkBorder->click();
