@@ -4,6 +4,8 @@
 #include "dialogs/links/form_field_commands.h"
 #include "dialogs/links/link_command.h"
 #include "dialogs/links/meta_command.h"
+#include "dialogs/media/client_map_command.h"
+#include "dialogs/media/image_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -107,10 +109,10 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "TextNobr", .caption = "改行なし(&N)", .command = FontBoldClick, .tag = 25},
     {.level = 2, .name = "TextWbr", .caption = "ｿﾌﾄ改行(&W)", .command = TextWbrClick},
     {.level = 1, .name = "Image", .caption = "ｲﾒｰｼﾞ(&I)", .hint = "イメージ（画像）の設定をします"},
-    {.level = 2, .name = "ImageImage", .caption = "ｲﾒｰｼﾞ(&I)...", .command = nullptr, .hint = "画像を設定します"},
+    {.level = 2, .name = "ImageImage", .caption = "ｲﾒｰｼﾞ(&I)...", .command = ImageImageClick, .hint = "画像を設定します"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "ImageHotspot", .caption = "ﾎｯﾄｽﾎﾟｯﾄ(&H)...", .command = nullptr, .hint = "クライアントサイド イメージマップで使用するホットスポットを設定します"},
-    {.level = 2, .name = "ImageClientMap", .caption = "ｸﾗｲｱﾝﾄｻｲﾄﾞ ｲﾒｰｼﾞﾏｯﾌﾟプ(&C)...", .command = nullptr, .hint = "イメージマップを設定します"},
+    {.level = 2, .name = "ImageHotspot", .caption = "ﾎｯﾄｽﾎﾟｯﾄ(&H)...", .command = ImageHotspotClick, .hint = "クライアントサイド イメージマップで使用するホットスポットを設定します"},
+    {.level = 2, .name = "ImageClientMap", .caption = "ｸﾗｲｱﾝﾄｻｲﾄﾞ ｲﾒｰｼﾞﾏｯﾌﾟプ(&C)...", .command = ImageClientMapClick, .hint = "イメージマップを設定します"},
     {.level = 1, .name = "Position", .caption = "位置(&A)"},
     {.level = 2, .name = "PositionLeft", .caption = "左寄せ(&L)", .command = PositionLeftClick},
     {.level = 2, .name = "PositionCenter", .caption = "中央(&C)", .command = FontBoldClick, .tag = 24},

@@ -3,6 +3,7 @@
 #include "app/tool_panel.h"
 #include "dialogs/links/form_field_commands.h"
 #include "dialogs/links/link_command.h"
+#include "dialogs/media/image_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/list_command.h"
@@ -31,7 +32,7 @@ const ToolButtonRow speedRows[] = {
     {.name = "BoldBtn", .hint = "太文字", .glyph = glyphs::bold, .placement = Next, .command = FontBoldClick, .tag = 0},
     {.name = "ItaricBtn", .hint = "斜体", .glyph = glyphs::italic, .placement = Next, .command = FontBoldClick, .tag = 1},
     {.name = "LinkBtn", .hint = "リンク", .glyph = glyphs::link, .placement = Gap, .command = LinkOtherDocClick},
-    {.name = "ImageBtn", .hint = "イメージ", .glyph = glyphs::image, .placement = Gap, .command = nullptr},
+    {.name = "ImageBtn", .hint = "イメージ", .glyph = glyphs::image, .placement = Gap, .command = ImageImageClick},
     {.name = "LeftBtn", .hint = "左寄せ", .glyph = glyphs::alignLeft, .placement = Gap, .command = PositionLeftClick},
     {.name = "CenterBtn", .hint = "中央", .glyph = glyphs::alignCenter, .placement = Next, .command = FontBoldClick, .tag = 24},
     {.name = "RightBtn", .hint = "右寄せ", .glyph = glyphs::alignRight, .placement = Next, .command = PositionRightClick},
