@@ -38,7 +38,7 @@ protected:
     TfrmParam &dlg = attributeDialog<TfrmParam>();
 };
 
-TEST_F(ParamDialogTest, ControlsCarryTheirCaptionsAndNames)
+TEST_F(ParamDialogTest, FieldsAreLabelledAndNamed)
 {
     EXPECT_EQ(dlg.windowTitle(), u"Ｊａｖａパラメータ"_s);
     QStringList captions;

@@ -50,11 +50,9 @@ protected:
     QString tag() const { return soundTag(dlg.options()).start; }
 };
 
-TEST_F(SoundDialogTest, ControlsCarryTheirCaptionsAndNames)
+TEST_F(SoundDialogTest, ControlsAreLabelledAndNamed)
 {
     EXPECT_EQ(dlg.windowTitle(), u"バックグラウンドサウンド"_s);
-    EXPECT_EQ(dlg.chkLoop->text(), u"再生回数"_s);
-    EXPECT_EQ(dlg.chkInfinite->text(), u"無限ﾙｰﾌﾟ"_s);
     bool labelled = false;
     for (QLabel *label : dlg.findChildren<QLabel *>())
         labelled |= label->text() == u"ｻｳﾝﾄﾞﾌｧｲﾙ名"_s && label->buddy() == dlg.txtFilename;
