@@ -6,6 +6,10 @@
 #include "dialogs/links/meta_command.h"
 #include "dialogs/media/client_map_command.h"
 #include "dialogs/media/image_command.h"
+#include "dialogs/media/applet_command.h"
+#include "dialogs/media/param_command.h"
+#include "dialogs/media/sound_command.h"
+#include "dialogs/media/video_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -166,8 +170,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "-"},
     {.level = 2, .name = "FormHidden", .caption = "隠しｲﾝﾌﾟｯﾄ(&H)...", .command = FormHiddenClick, .hint = "隠しインプットを設定します"},
     {.level = 1, .name = "MM", .caption = "ﾏﾙﾁﾒﾃﾞｨｱ(&M)"},
-    {.level = 2, .name = "MMVideo", .caption = "ﾋﾞﾃﾞｵｸﾘｯﾌﾟ(&V)...", .command = nullptr, .hint = "ビデオクリップを設定します"},
-    {.level = 2, .name = "MMSound", .caption = "ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞｻｳﾝﾄﾞ(&S)...", .command = nullptr, .hint = "バックグラウンドサウンドを設定します"},
+    {.level = 2, .name = "MMVideo", .caption = "ﾋﾞﾃﾞｵｸﾘｯﾌﾟ(&V)...", .command = MMVideoClick, .hint = "ビデオクリップを設定します"},
+    {.level = 2, .name = "MMSound", .caption = "ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞｻｳﾝﾄﾞ(&S)...", .command = MMSoundClick, .hint = "バックグラウンドサウンドを設定します"},
     {.level = 2, .name = "MMMarquee", .caption = "ﾏｰｷｰ(&M)...", .command = nullptr, .hint = "マーキー（スクロールする文字）を設定します"},
     {.level = 1, .name = "Page", .caption = "ﾍﾟｰｼﾞ(&P)"},
     {.level = 2, .name = "PageConfig", .caption = "文字の色と背景(&C)...", .command = PageConfigClick, .hint = "デフォルトのテキストやリンクする文字の色、背景色／パターンの設定をします"},
@@ -180,8 +184,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 3, .name = "PageBasicHead", .caption = "HEADﾀｸﾞ(&E)", .command = TextPreClick, .tag = 4},
     {.level = 3, .name = "PageBasicBody", .caption = "BODYﾀｸﾞ(&B)", .command = TextPreClick, .tag = 5},
     {.level = 1, .name = "Java", .caption = "Ｊａｖａ(&J)"},
-    {.level = 2, .name = "JavaApplet", .caption = "ｱﾌﾟﾚｯﾄ(&A)...", .command = nullptr},
-    {.level = 2, .name = "JavaParm", .caption = "ﾊﾟﾗﾒｰﾀ(&P)...", .command = nullptr},
+    {.level = 2, .name = "JavaApplet", .caption = "ｱﾌﾟﾚｯﾄ(&A)...", .command = JavaAppletClick},
+    {.level = 2, .name = "JavaParm", .caption = "ﾊﾟﾗﾒｰﾀ(&P)...", .command = JavaParmClick},
     {.level = 2, .name = "JavaScript", .caption = "ｽｸﾘﾌﾟﾄ(&S)"},
     {.level = 3, .name = "JavaScriptScript", .caption = "ｽｸﾘﾌﾟﾄﾀｸﾞ(&S)", .command = nullptr, .tag = 0},
     {.level = 3, .name = "N23", .caption = "-"},

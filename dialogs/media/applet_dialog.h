@@ -1,0 +1,28 @@
+#pragma once
+
+#include "dialogs/attribute_dialog.h"
+#include "dialogs/media/applet_tag.h"
+
+class QCheckBox;
+class QLineEdit;
+
+// "Ｊａｖａアプレット": the class file, its location, the size and the
+// spacing. Every show starts afresh; every text goes into the tag as typed.
+class TfrmApplet : public TAttributeDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmApplet(QWidget *parent = nullptr);
+
+    void reset() override;
+    AppletOptions options() const;
+
+    QLineEdit *txtName;
+    QLineEdit *txtWidth;
+    QLineEdit *txtHeight;
+    QCheckBox *chkUrl;
+    QLineEdit *txtUrl;
+    QCheckBox *chkSpace;
+    QLineEdit *txtVSpace;
+    QLineEdit *txtHSpace;
+};

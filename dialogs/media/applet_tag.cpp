@@ -1,0 +1,16 @@
+#include "dialogs/media/applet_tag.h"
+
+using namespace Qt::StringLiterals;
+
+TagTexts appletTag(const AppletOptions &o)
+{
+    QString start = u"<APPLET CODE=\""_s + o.className + u'"';
+    if (o.url)
+        start += u" CODEBASE=\""_s + o.urlValue + u'"';
+    start += u" WIDTH=\""_s + o.width + u'"';
+    start += u" HEIGHT=\""_s + o.height + u'"';
+    if (o.space)
+        start += u" VSPACE=\""_s + o.vspace + u"\" HSPACE=\""_s + o.hspace + u'"';
+    start += u">\r\n"_s;
+    return {start, u"</APPLET>\r\n"_s};
+}

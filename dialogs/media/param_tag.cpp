@@ -1,0 +1,8 @@
+#include "dialogs/media/param_tag.h"
+
+using namespace Qt::StringLiterals;
+
+TagTexts paramTag(const ParamOptions &o)
+{
+    return {u"<PARAM NAME=\""_s + o.name + u"\" VALUE=\""_s + o.value + u"\">\r\n"_s, {}};
+}

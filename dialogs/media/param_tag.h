@@ -1,0 +1,14 @@
+#pragma once
+
+#include "document/tag_types.h"
+
+#include <QString>
+
+// What the parameter dialog hands to its command.
+struct ParamOptions {
+    QString name{};             // ﾊﾟﾗﾒｰﾀ名
+    QString value{};            // 値
+};
+
+// <PARAM NAME="speed" VALUE="5"> CR LF
+TagTexts paramTag(const ParamOptions &options);
