@@ -1,5 +1,6 @@
 #include "app/document_commands.h"
 #include "app/menu_rows.h"
+#include "dialogs/media/marquee_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -162,7 +163,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 1, .name = "MM", .caption = "ﾏﾙﾁﾒﾃﾞｨｱ(&M)"},
     {.level = 2, .name = "MMVideo", .caption = "ﾋﾞﾃﾞｵｸﾘｯﾌﾟ(&V)...", .command = nullptr, .hint = "ビデオクリップを設定します"},
     {.level = 2, .name = "MMSound", .caption = "ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞｻｳﾝﾄﾞ(&S)...", .command = nullptr, .hint = "バックグラウンドサウンドを設定します"},
-    {.level = 2, .name = "MMMarquee", .caption = "ﾏｰｷｰ(&M)...", .command = nullptr, .hint = "マーキー（スクロールする文字）を設定します"},
+    {.level = 2, .name = "MMMarquee", .caption = "ﾏｰｷｰ(&M)...", .command = MMMarqueeClick, .hint = "マーキー（スクロールする文字）を設定します"},
     {.level = 1, .name = "Page", .caption = "ﾍﾟｰｼﾞ(&P)"},
     {.level = 2, .name = "PageConfig", .caption = "文字の色と背景(&C)...", .command = PageConfigClick, .hint = "デフォルトのテキストやリンクする文字の色、背景色／パターンの設定をします"},
     {.level = 2, .name = "PageKeisen", .caption = "いろいろな横罫線(&L)...", .command = PageKeisenClick, .hint = "いろいろな種類の横罫線を引きます"},

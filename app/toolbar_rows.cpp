@@ -1,6 +1,7 @@
 #include "app/document_commands.h"
 #include "app/main_form.h"
 #include "app/tool_panel.h"
+#include "dialogs/media/marquee_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/list_command.h"
@@ -51,7 +52,7 @@ const ToolButtonRow extRows[] = {
     {.name = "ClearBtn", .hint = "リセットボタン", .glyph = glyphs::resetButton, .placement = Next, .command = nullptr},
     {.name = "ListboxBtn", .hint = "リストボックス", .glyph = glyphs::listBox, .placement = Next, .command = nullptr},
     {.name = "DropdownBtn", .hint = "ドロップダウンリストボックス", .glyph = glyphs::dropDown, .placement = Next, .command = nullptr},
-    {.name = "MarqueeBtn", .hint = "マーキー", .glyph = glyphs::marquee, .placement = Gap, .command = nullptr},
+    {.name = "MarqueeBtn", .hint = "マーキー", .glyph = glyphs::marquee, .placement = Gap, .command = MMMarqueeClick},
     {.name = "ColorBtn", .hint = "色", .glyph = glyphs::palette, .placement = Gap, .command = ColorClick},
     {.name = "CommentBtn", .hint = "コメント", .glyph = glyphs::comment, .placement = Under, .under = "ImageBtn", .command = FontCommentClick},
     {.name = "IndentBtn", .hint = "インデント", .glyph = glyphs::indent, .placement = Gap, .command = FontBoldClick, .tag = 23},
