@@ -10,6 +10,7 @@
 #include "dialogs/media/param_command.h"
 #include "dialogs/media/sound_command.h"
 #include "dialogs/media/video_command.h"
+#include "dialogs/media/marquee_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -172,7 +173,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 1, .name = "MM", .caption = "ﾏﾙﾁﾒﾃﾞｨｱ(&M)"},
     {.level = 2, .name = "MMVideo", .caption = "ﾋﾞﾃﾞｵｸﾘｯﾌﾟ(&V)...", .command = MMVideoClick, .hint = "ビデオクリップを設定します"},
     {.level = 2, .name = "MMSound", .caption = "ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞｻｳﾝﾄﾞ(&S)...", .command = MMSoundClick, .hint = "バックグラウンドサウンドを設定します"},
-    {.level = 2, .name = "MMMarquee", .caption = "ﾏｰｷｰ(&M)...", .command = nullptr, .hint = "マーキー（スクロールする文字）を設定します"},
+    {.level = 2, .name = "MMMarquee", .caption = "ﾏｰｷｰ(&M)...", .command = MMMarqueeClick, .hint = "マーキー（スクロールする文字）を設定します"},
     {.level = 1, .name = "Page", .caption = "ﾍﾟｰｼﾞ(&P)"},
     {.level = 2, .name = "PageConfig", .caption = "文字の色と背景(&C)...", .command = PageConfigClick, .hint = "デフォルトのテキストやリンクする文字の色、背景色／パターンの設定をします"},
     {.level = 2, .name = "PageKeisen", .caption = "いろいろな横罫線(&L)...", .command = PageKeisenClick, .hint = "いろいろな種類の横罫線を引きます"},

@@ -4,6 +4,7 @@
 #include "dialogs/links/form_field_commands.h"
 #include "dialogs/links/link_command.h"
 #include "dialogs/media/image_command.h"
+#include "dialogs/media/marquee_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/list_command.h"
@@ -54,7 +55,7 @@ const ToolButtonRow extRows[] = {
     {.name = "ClearBtn", .hint = "リセットボタン", .glyph = glyphs::resetButton, .placement = Next, .command = FormResetClick},
     {.name = "ListboxBtn", .hint = "リストボックス", .glyph = glyphs::listBox, .placement = Next, .command = nullptr},
     {.name = "DropdownBtn", .hint = "ドロップダウンリストボックス", .glyph = glyphs::dropDown, .placement = Next, .command = nullptr},
-    {.name = "MarqueeBtn", .hint = "マーキー", .glyph = glyphs::marquee, .placement = Gap, .command = nullptr},
+    {.name = "MarqueeBtn", .hint = "マーキー", .glyph = glyphs::marquee, .placement = Gap, .command = MMMarqueeClick},
     {.name = "ColorBtn", .hint = "色", .glyph = glyphs::palette, .placement = Gap, .command = ColorClick},
     {.name = "CommentBtn", .hint = "コメント", .glyph = glyphs::comment, .placement = Under, .under = "ImageBtn", .command = FontCommentClick},
     {.name = "IndentBtn", .hint = "インデント", .glyph = glyphs::indent, .placement = Gap, .command = FontBoldClick, .tag = 23},

@@ -1,0 +1,7 @@
+#pragma once
+
+class QObject;
+class TMDIChild;
+
+// Wraps the selection in MARQUEE with the attributes of "マーキー".
+void MMMarqueeClick(TMDIChild &doc, QObject *sender);
