@@ -11,6 +11,9 @@
 #include "dialogs/media/sound_command.h"
 #include "dialogs/media/video_command.h"
 #include "dialogs/media/marquee_command.h"
+#include "dialogs/links/frame_command.h"
+#include "dialogs/links/frame_set_command.h"
+#include "dialogs/links/frame_target_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -150,10 +153,10 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 3, .name = "HyoPosUpper", .caption = "上に揃えたﾃﾞｰﾀ(&U)", .command = HyoPosUpperClick, .hint = "上揃えのデータを設定します"},
     {.level = 3, .name = "HyoPosLower", .caption = "下に揃えたﾃﾞｰﾀ(&L)", .command = HyoPosLowerClick, .hint = "下揃えのデータを設定します"},
     {.level = 1, .name = "Frame", .caption = "ﾌﾚｰﾑ(&R)"},
-    {.level = 2, .name = "FrameFrameSet", .caption = "ﾌﾚｰﾑ領域(&A)...", .command = nullptr, .hint = "フレームの領域を設定します"},
-    {.level = 2, .name = "FrameFrame", .caption = "ﾌﾚｰﾑ(&F)...", .command = nullptr, .hint = "フレームを設定します"},
+    {.level = 2, .name = "FrameFrameSet", .caption = "ﾌﾚｰﾑ領域(&A)...", .command = FrameFrameSetClick, .hint = "フレームの領域を設定します"},
+    {.level = 2, .name = "FrameFrame", .caption = "ﾌﾚｰﾑ(&F)...", .command = FrameFrameClick, .hint = "フレームを設定します"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "FrameTerget", .caption = "ﾃﾞﾌｫﾙﾄﾀｰｹﾞｯﾄﾌﾚｰﾑ(&T)...", .command = nullptr, .hint = "デフォルトのターゲットフレームを設定します"},
+    {.level = 2, .name = "FrameTerget", .caption = "ﾃﾞﾌｫﾙﾄﾀｰｹﾞｯﾄﾌﾚｰﾑ(&T)...", .command = FrameTergetClick, .hint = "デフォルトのターゲットフレームを設定します"},
     {.level = 2, .name = "FrameNoFrame", .caption = "ﾌﾚｰﾑ非対応(&N)", .command = TextPreClick, .tag = 2, .hint = "フレームに対応していないブラウザで表示する内容を設定します"},
     {.level = 1, .name = "Form", .caption = "ﾌｫｰﾑ(&O)"},
     {.level = 2, .name = "FormArea", .caption = "ﾌｫｰﾑ領域(&F)...", .command = FormAreaClick, .hint = "フォーム領域を設定します"},

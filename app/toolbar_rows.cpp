@@ -5,6 +5,7 @@
 #include "dialogs/links/link_command.h"
 #include "dialogs/media/image_command.h"
 #include "dialogs/media/marquee_command.h"
+#include "dialogs/links/frame_set_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/list_command.h"
@@ -61,7 +62,7 @@ const ToolButtonRow extRows[] = {
     {.name = "IndentBtn", .hint = "インデント", .glyph = glyphs::indent, .placement = Gap, .command = FontBoldClick, .tag = 23},
     {.name = "MLineBtn", .hint = "いろいろな横罫線", .glyph = glyphs::rules, .placement = Under, .under = "LineBtn", .command = PageKeisenClick},
     {.name = "HyoBtn", .hint = "表", .glyph = glyphs::table, .placement = Gap, .command = HyoCreateClick},
-    {.name = "FrameBtn", .hint = "フレーム領域", .glyph = glyphs::frames, .placement = Next, .command = nullptr},
+    {.name = "FrameBtn", .hint = "フレーム領域", .glyph = glyphs::frames, .placement = Next, .command = FrameFrameSetClick},
     {.name = "TileBtn", .hint = "並べて表示", .glyph = glyphs::tile, .placement = Gap, .mainCommand = &F::WindowTileItemClick},
     {.name = "CascadeBtn", .hint = "重ねて表示", .glyph = glyphs::cascade, .placement = Next, .mainCommand = &F::WindowCascadeItemClick},
 };

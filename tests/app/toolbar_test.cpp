@@ -71,7 +71,7 @@ const Button extendedBar[] = {
     {Built, "IndentBtn", "インデント", 310},
     {Built, "MLineBtn", "いろいろな横罫線", 383},
     {Built, "HyoBtn", "表", 410},
-    {Later, "FrameBtn", "フレーム領域", 433},
+    {Built, "FrameBtn", "フレーム領域", 433},
     {Built, "TileBtn", "並べて表示", 460},
     {Built, "CascadeBtn", "重ねて表示", 483},
 };
@@ -374,6 +374,8 @@ const Forwarding forwardings[] = {
     {"IndentBtn", "PositionIndent", noSetup, u"x<STRONG><UL>abc</UL></STRONG>y abc"},
     {"MLineBtn", "PageKeisen", acceptDialog},
     {"HyoBtn", "HyoCreate", acceptDialog},
+    {"FrameBtn", "FrameFrameSet", acceptDialog,
+     u"x<STRONG><FRAMESET COLS=\"100%\">abc</FRAMESET>\r\n</STRONG>y abc"},
 };
 
 bool shownInTables(const char *name)

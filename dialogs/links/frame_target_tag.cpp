@@ -1,0 +1,8 @@
+#include "dialogs/links/frame_target_tag.h"
+
+using namespace Qt::StringLiterals;
+
+TagTexts frameTargetTag(const FrameTargetOptions &o)
+{
+    return {u"<BASE TARGET=\""_s + o.target + u"\">\r\n"_s, {}};
+}
