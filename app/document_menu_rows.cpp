@@ -1,5 +1,7 @@
 #include "app/document_commands.h"
 #include "app/menu_rows.h"
+#include "dialogs/links/form_command.h"
+#include "dialogs/links/form_field_commands.h"
 #include "dialogs/media/br_clear_command.h"
 #include "dialogs/media/script_command.h"
 #include "dialogs/text/color_command.h"
@@ -147,20 +149,20 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "FrameTerget", .caption = "ﾃﾞﾌｫﾙﾄﾀｰｹﾞｯﾄﾌﾚｰﾑ(&T)...", .command = nullptr, .hint = "デフォルトのターゲットフレームを設定します"},
     {.level = 2, .name = "FrameNoFrame", .caption = "ﾌﾚｰﾑ非対応(&N)", .command = TextPreClick, .tag = 2, .hint = "フレームに対応していないブラウザで表示する内容を設定します"},
     {.level = 1, .name = "Form", .caption = "ﾌｫｰﾑ(&O)"},
-    {.level = 2, .name = "FormArea", .caption = "ﾌｫｰﾑ領域(&F)...", .command = nullptr, .hint = "フォーム領域を設定します"},
+    {.level = 2, .name = "FormArea", .caption = "ﾌｫｰﾑ領域(&F)...", .command = FormAreaClick, .hint = "フォーム領域を設定します"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "FormTextbox", .caption = "ﾃｷｽﾄﾎﾞｯｸｽ(&T)...", .command = nullptr, .hint = "テキストボックスを設定します"},
-    {.level = 2, .name = "FormMultiline", .caption = "複数行入力ﾌｨｰﾙﾄﾞ(&M)...", .command = nullptr, .hint = "複数行の入力ができる領域を設定します"},
-    {.level = 2, .name = "FormRadiobutton", .caption = "ﾗｼﾞｵﾎﾞﾀﾝ(&R)...", .command = nullptr, .hint = "ラジオボタンを設定します"},
-    {.level = 2, .name = "FormCheckbox", .caption = "ﾁｪｯｸﾎﾞｯｸｽ(&C)...", .command = nullptr, .hint = "チェックボックスを設定します"},
+    {.level = 2, .name = "FormTextbox", .caption = "ﾃｷｽﾄﾎﾞｯｸｽ(&T)...", .command = FormTextboxClick, .hint = "テキストボックスを設定します"},
+    {.level = 2, .name = "FormMultiline", .caption = "複数行入力ﾌｨｰﾙﾄﾞ(&M)...", .command = FormMultilineClick, .hint = "複数行の入力ができる領域を設定します"},
+    {.level = 2, .name = "FormRadiobutton", .caption = "ﾗｼﾞｵﾎﾞﾀﾝ(&R)...", .command = FormRadiobuttonClick, .hint = "ラジオボタンを設定します"},
+    {.level = 2, .name = "FormCheckbox", .caption = "ﾁｪｯｸﾎﾞｯｸｽ(&C)...", .command = FormCheckboxClick, .hint = "チェックボックスを設定します"},
     {.level = 2, .name = "FormListbox", .caption = "ﾘｽﾄﾎﾞｯｸｽ(&L)...", .command = nullptr, .hint = "リストボックスを設定します"},
     {.level = 2, .name = "FormDropdownlist", .caption = "ﾄﾞﾛｯﾌﾟﾀﾞｳﾝﾘｽﾄﾎﾞｯｸｽ(&D)...", .command = nullptr, .hint = "ドロップダウンリストボックスを設定します"},
-    {.level = 2, .name = "FormImage", .caption = "画像ﾌｨｰﾙﾄﾞ(&I)...", .command = nullptr, .hint = "画像フィールドを設定します"},
+    {.level = 2, .name = "FormImage", .caption = "画像ﾌｨｰﾙﾄﾞ(&I)...", .command = FormImageClick, .hint = "画像フィールドを設定します"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "FormSubmit", .caption = "転送ﾎﾞﾀﾝ(&S)...", .command = nullptr, .hint = "転送ボタンを設定します"},
-    {.level = 2, .name = "FormReset", .caption = "ﾘｾｯﾄﾎﾞﾀﾝ(&E)...", .command = nullptr, .hint = "リセットボタンを設定します"},
+    {.level = 2, .name = "FormSubmit", .caption = "転送ﾎﾞﾀﾝ(&S)...", .command = FormSubmitClick, .hint = "転送ボタンを設定します"},
+    {.level = 2, .name = "FormReset", .caption = "ﾘｾｯﾄﾎﾞﾀﾝ(&E)...", .command = FormResetClick, .hint = "リセットボタンを設定します"},
     {.level = 2, .name = "-"},
-    {.level = 2, .name = "FormHidden", .caption = "隠しｲﾝﾌﾟｯﾄ(&H)...", .command = nullptr, .hint = "隠しインプットを設定します"},
+    {.level = 2, .name = "FormHidden", .caption = "隠しｲﾝﾌﾟｯﾄ(&H)...", .command = FormHiddenClick, .hint = "隠しインプットを設定します"},
     {.level = 1, .name = "MM", .caption = "ﾏﾙﾁﾒﾃﾞｨｱ(&M)"},
     {.level = 2, .name = "MMVideo", .caption = "ﾋﾞﾃﾞｵｸﾘｯﾌﾟ(&V)...", .command = nullptr, .hint = "ビデオクリップを設定します"},
     {.level = 2, .name = "MMSound", .caption = "ﾊﾞｯｸｸﾞﾗｳﾝﾄﾞｻｳﾝﾄﾞ(&S)...", .command = nullptr, .hint = "バックグラウンドサウンドを設定します"},

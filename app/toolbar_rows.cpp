@@ -1,6 +1,7 @@
 #include "app/document_commands.h"
 #include "app/main_form.h"
 #include "app/tool_panel.h"
+#include "dialogs/links/form_field_commands.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/list_command.h"
@@ -43,12 +44,12 @@ const ToolButtonRow speedRows[] = {
 };
 
 const ToolButtonRow extRows[] = {
-    {.name = "TextboxBtn", .hint = "テキストボックス", .glyph = glyphs::textBox, .placement = First, .command = nullptr},
-    {.name = "MemoBtn", .hint = "複数行入力フィールド", .glyph = glyphs::multiLine, .placement = Next, .command = nullptr},
-    {.name = "CheckBtn", .hint = "チェックボックス", .glyph = glyphs::checkBox, .placement = Next, .command = nullptr},
-    {.name = "OptionBtn", .hint = "ラジオボタン", .glyph = glyphs::radioButton, .placement = Next, .command = nullptr},
-    {.name = "OkBtn", .hint = "転送ボタン", .glyph = glyphs::submitButton, .placement = Next, .command = nullptr},
-    {.name = "ClearBtn", .hint = "リセットボタン", .glyph = glyphs::resetButton, .placement = Next, .command = nullptr},
+    {.name = "TextboxBtn", .hint = "テキストボックス", .glyph = glyphs::textBox, .placement = First, .command = FormTextboxClick},
+    {.name = "MemoBtn", .hint = "複数行入力フィールド", .glyph = glyphs::multiLine, .placement = Next, .command = FormMultilineClick},
+    {.name = "CheckBtn", .hint = "チェックボックス", .glyph = glyphs::checkBox, .placement = Next, .command = FormCheckboxClick},
+    {.name = "OptionBtn", .hint = "ラジオボタン", .glyph = glyphs::radioButton, .placement = Next, .command = FormRadiobuttonClick},
+    {.name = "OkBtn", .hint = "転送ボタン", .glyph = glyphs::submitButton, .placement = Next, .command = FormSubmitClick},
+    {.name = "ClearBtn", .hint = "リセットボタン", .glyph = glyphs::resetButton, .placement = Next, .command = FormResetClick},
     {.name = "ListboxBtn", .hint = "リストボックス", .glyph = glyphs::listBox, .placement = Next, .command = nullptr},
     {.name = "DropdownBtn", .hint = "ドロップダウンリストボックス", .glyph = glyphs::dropDown, .placement = Next, .command = nullptr},
     {.name = "MarqueeBtn", .hint = "マーキー", .glyph = glyphs::marquee, .placement = Gap, .command = nullptr},

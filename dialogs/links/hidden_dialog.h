@@ -1,0 +1,20 @@
+#pragma once
+
+#include "dialogs/attribute_dialog.h"
+#include "dialogs/links/form_field_tag.h"
+
+class QLineEdit;
+
+// A hidden field's name and the text it sends. Every show starts empty.
+class TfrmHidden : public TAttributeDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmHidden(QWidget *parent = nullptr);
+
+    void reset() override;
+    HiddenOptions options() const;
+
+    QLineEdit *txtName;
+    QLineEdit *txtStr;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "dialogs/attribute_dialog.h"
+#include "dialogs/links/form_field_tag.h"
+
+class QLineEdit;
+
+// A multi-line text area's name and size. Every show starts empty, with the
+// focus on the width.
+class TfrmMultiLine : public TAttributeDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmMultiLine(QWidget *parent = nullptr);
+
+    void reset() override;
+    MultiLineOptions options() const;
+
+    QLineEdit *txtName;
+    QLineEdit *txtCols;
+    QLineEdit *txtRows;
+
+protected:
+    void checkAtOk() override;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dialogs/attribute_dialog.h"
+#include "dialogs/links/form_field_tag.h"
+
+class QCheckBox;
+class QLineEdit;
+
+// A one-line text box or password box. Every show starts empty.
+class TfrmTextBox : public TAttributeDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmTextBox(QWidget *parent = nullptr);
+
+    void reset() override;
+    TextBoxOptions options() const;
+
+    QLineEdit *txtName;
+    QLineEdit *txtSize;
+    QLineEdit *txtMaxLength;
+    QCheckBox *chkPassword;
+
+protected:
+    void checkAtOk() override;
+};
