@@ -2,18 +2,20 @@
 #include "app/menu_rows.h"
 #include "dialogs/links/form_command.h"
 #include "dialogs/links/form_field_commands.h"
-#include "dialogs/links/link_command.h"
-#include "dialogs/links/meta_command.h"
-#include "dialogs/media/client_map_command.h"
-#include "dialogs/media/image_command.h"
-#include "dialogs/media/applet_command.h"
-#include "dialogs/media/param_command.h"
-#include "dialogs/media/sound_command.h"
-#include "dialogs/media/video_command.h"
-#include "dialogs/media/marquee_command.h"
 #include "dialogs/links/frame_command.h"
 #include "dialogs/links/frame_set_command.h"
 #include "dialogs/links/frame_target_command.h"
+#include "dialogs/links/link_command.h"
+#include "dialogs/links/meta_command.h"
+#include "dialogs/media/applet_command.h"
+#include "dialogs/media/br_clear_command.h"
+#include "dialogs/media/client_map_command.h"
+#include "dialogs/media/image_command.h"
+#include "dialogs/media/marquee_command.h"
+#include "dialogs/media/param_command.h"
+#include "dialogs/media/script_command.h"
+#include "dialogs/media/sound_command.h"
+#include "dialogs/media/video_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/font_command.h"
 #include "dialogs/text/heading_command.h"
@@ -180,7 +182,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 1, .name = "Page", .caption = "ﾍﾟｰｼﾞ(&P)"},
     {.level = 2, .name = "PageConfig", .caption = "文字の色と背景(&C)...", .command = PageConfigClick, .hint = "デフォルトのテキストやリンクする文字の色、背景色／パターンの設定をします"},
     {.level = 2, .name = "PageKeisen", .caption = "いろいろな横罫線(&L)...", .command = PageKeisenClick, .hint = "いろいろな種類の横罫線を引きます"},
-    {.level = 2, .name = "PageBr", .caption = "ｲﾒｰｼﾞに重ならない改行(&R)...", .command = nullptr, .hint = "イメージに重ならないように改行を設定します"},
+    {.level = 2, .name = "PageBr", .caption = "ｲﾒｰｼﾞに重ならない改行(&R)...", .command = PageBrClick, .hint = "イメージに重ならないように改行を設定します"},
     {.level = 2, .name = "PageTitle", .caption = "ﾀｲﾄﾙ(&T)", .command = PageTitleClick},
     {.level = 2, .name = "PageMeta", .caption = "自動読み込み(&M)...", .command = PageMetaClick, .hint = "ドキュメントの自動読み込みを設定します"},
     {.level = 2, .name = "PageBasic", .caption = "基本ﾀｸﾞ(&B)"},
@@ -191,12 +193,12 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "JavaApplet", .caption = "ｱﾌﾟﾚｯﾄ(&A)...", .command = JavaAppletClick},
     {.level = 2, .name = "JavaParm", .caption = "ﾊﾟﾗﾒｰﾀ(&P)...", .command = JavaParmClick},
     {.level = 2, .name = "JavaScript", .caption = "ｽｸﾘﾌﾟﾄ(&S)"},
-    {.level = 3, .name = "JavaScriptScript", .caption = "ｽｸﾘﾌﾟﾄﾀｸﾞ(&S)", .command = nullptr, .tag = 0},
+    {.level = 3, .name = "JavaScriptScript", .caption = "ｽｸﾘﾌﾟﾄﾀｸﾞ(&S)", .command = JavaScriptScriptClick, .tag = 0},
     {.level = 3, .name = "N23", .caption = "-"},
-    {.level = 3, .name = "JavaScriptStatusL", .caption = "ｽﾃｰﾀｽﾊﾞｰﾒｯｾｰｼﾞ<left> (&M)", .command = nullptr, .tag = 0},
-    {.level = 3, .name = "JavaScriptStatusR", .caption = "ｽﾃｰﾀｽﾊﾞｰﾒｯｾｰｼﾞ<right> (&N)", .command = nullptr, .tag = 1},
-    {.level = 3, .name = "JavaScriptClock", .caption = "ﾃｷｽﾄﾎﾞｯｸｽ 時計(&L)", .command = nullptr, .tag = 0},
-    {.level = 3, .name = "JavaScriptAlert", .caption = "ｱﾗｰﾄ(&A)", .command = nullptr, .tag = 1},
+    {.level = 3, .name = "JavaScriptStatusL", .caption = "ｽﾃｰﾀｽﾊﾞｰﾒｯｾｰｼﾞ<left> (&M)", .command = JavaScriptStatusLClick, .tag = 0},
+    {.level = 3, .name = "JavaScriptStatusR", .caption = "ｽﾃｰﾀｽﾊﾞｰﾒｯｾｰｼﾞ<right> (&N)", .command = JavaScriptStatusLClick, .tag = 1},
+    {.level = 3, .name = "JavaScriptClock", .caption = "ﾃｷｽﾄﾎﾞｯｸｽ 時計(&L)", .command = JavaScriptClockClick, .tag = 0},
+    {.level = 3, .name = "JavaScriptAlert", .caption = "ｱﾗｰﾄ(&A)", .command = JavaScriptClockClick, .tag = 1},
     {.level = 1, .name = "-"},
     {.level = 1, .name = "Lf", .caption = "改行(&I)", .command = LfClick, .shortcut = "Ctrl+Enter"},
     {.level = 1, .name = "Danraku", .caption = "段落(&G)", .command = DanrakuClick, .shortcut = "Alt+Enter"},

@@ -1,0 +1,20 @@
+#include "dialogs/media/br_clear_tag.h"
+
+using namespace Qt::StringLiterals;
+
+TagTexts brClearTag(ClearSide side)
+{
+    QString value;
+    switch (side) {
+    case ClearSide::Left:
+        value = u"left"_s;
+        break;
+    case ClearSide::Right:
+        value = u"right"_s;
+        break;
+    case ClearSide::All:
+        value = u"all"_s;
+        break;
+    }
+    return {{}, u"<BR CLEAR="_s + value + u'>'};
+}

@@ -1,0 +1,77 @@
+#include "dialogs/media/script_command.h"
+
+#include "dialogs/media/script_templates.h"
+#include "document/apply_tag.h"
+#include "document/doc_editor.h"
+#include "document/fixed_tags.h"
+#include "document/mdi_child.h"
+#include "document/search_scan.h"
+
+#include <QTextCursor>
+
+using namespace Qt::StringLiterals;
+
+void JavaScriptScriptClick(TMDIChild &doc, QObject *)
+{
+    applyTag(doc, scriptBlock(), InsertMode::ReplaceSelection, Capture::Selection);
+}
+
+void JavaScriptStatusLClick(TMDIChild &doc, QObject *sender)
+{
+    switch (senderTag(sender)) {
+    case 0:
+        placeBeforeHeadEnd(doc, statusBarScroller(ScrollDirection::Left));
+        break;
+    case 1:
+        placeBeforeHeadEnd(doc, statusBarScroller(ScrollDirection::Right));
+        break;
+    }
+}
+
+void JavaScriptClockClick(TMDIChild &doc, QObject *sender)
+{
+    QString block;
+    switch (senderTag(sender)) {
+    case 0:
+        block = clockBlock();
+        break;
+    case 1:
+        block = alertBlock();
+        break;
+    default:
+        return;
+    }
+    applyTag(doc, {block, {}}, InsertMode::BeforeSelection, Capture::None);
+}
+
+void placeBeforeHeadEnd(TMDIChild &doc, const QString &block)
+{
+    QString text = doc.txtDoc->rawText();
+    // ASCII letters match in either case, nothing else folds. A line break
+    // is one character in the raw text as in the editor, so the position
+    // holds in both.
+    const qsizetype headEnd = ScanBuffer(text, 0, 0, u"</head>", SearchOptions{});
+    if (headEnd < 0) {
+        applyTag(doc, {block, {}}, InsertMode::BeforeSelection, Capture::None);
+        return;
+    }
+
+    doc.ClearTagPair();
+    doc.StartTag = block;
+
+    // The editor's text separates lines by U+2029 where the markup has CR LF.
+    QString lines = block;
+    lines.replace(u"\r\n"_s, QString(QChar::ParagraphSeparator));
+    QString placed;
+    placed.reserve(text.size() + 1 + lines.size());
+    placed += QStringView(text).first(headEnd);
+    placed += QChar::ParagraphSeparator;
+    placed += lines;
+    placed += QStringView(text).sliced(headEnd);
+
+    // The whole text in one replacement, which leaves the editor no undo
+    // step of its own: Undo swaps the snapshot back in.
+    doc.UndoSnapshot = std::move(text);
+    doc.txtDoc->replaceAllQuietly(placed);
+    doc.txtDoc->moveCursor(QTextCursor::End);
+}
