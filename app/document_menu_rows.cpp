@@ -1,5 +1,6 @@
 #include "app/document_commands.h"
 #include "app/menu_rows.h"
+#include "dialogs/links/browser_command.h"
 #include "dialogs/links/form_command.h"
 #include "dialogs/links/form_field_commands.h"
 #include "dialogs/links/frame_command.h"
@@ -7,6 +8,7 @@
 #include "dialogs/links/frame_target_command.h"
 #include "dialogs/links/link_command.h"
 #include "dialogs/links/meta_command.h"
+#include "dialogs/links/select_list_command.h"
 #include "dialogs/media/applet_command.h"
 #include "dialogs/media/br_clear_command.h"
 #include "dialogs/media/client_map_command.h"
@@ -167,8 +169,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "FormMultiline", .caption = "複数行入力ﾌｨｰﾙﾄﾞ(&M)...", .command = FormMultilineClick, .hint = "複数行の入力ができる領域を設定します"},
     {.level = 2, .name = "FormRadiobutton", .caption = "ﾗｼﾞｵﾎﾞﾀﾝ(&R)...", .command = FormRadiobuttonClick, .hint = "ラジオボタンを設定します"},
     {.level = 2, .name = "FormCheckbox", .caption = "ﾁｪｯｸﾎﾞｯｸｽ(&C)...", .command = FormCheckboxClick, .hint = "チェックボックスを設定します"},
-    {.level = 2, .name = "FormListbox", .caption = "ﾘｽﾄﾎﾞｯｸｽ(&L)...", .command = nullptr, .hint = "リストボックスを設定します"},
-    {.level = 2, .name = "FormDropdownlist", .caption = "ﾄﾞﾛｯﾌﾟﾀﾞｳﾝﾘｽﾄﾎﾞｯｸｽ(&D)...", .command = nullptr, .hint = "ドロップダウンリストボックスを設定します"},
+    {.level = 2, .name = "FormListbox", .caption = "ﾘｽﾄﾎﾞｯｸｽ(&L)...", .command = FormListboxClick, .hint = "リストボックスを設定します"},
+    {.level = 2, .name = "FormDropdownlist", .caption = "ﾄﾞﾛｯﾌﾟﾀﾞｳﾝﾘｽﾄﾎﾞｯｸｽ(&D)...", .command = FormDropdownlistClick, .hint = "ドロップダウンリストボックスを設定します"},
     {.level = 2, .name = "FormImage", .caption = "画像ﾌｨｰﾙﾄﾞ(&I)...", .command = FormImageClick, .hint = "画像フィールドを設定します"},
     {.level = 2, .name = "-"},
     {.level = 2, .name = "FormSubmit", .caption = "転送ﾎﾞﾀﾝ(&S)...", .command = FormSubmitClick, .hint = "転送ボタンを設定します"},
@@ -206,8 +208,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 1, .name = "Color", .caption = "色(&C)...", .command = ColorClick},
 
     {.level = 0, .name = "Tool", .caption = "ﾂｰﾙ(&T)"},
-    {.level = 1, .name = "ToolDsp", .caption = "ﾌﾞﾗｳｻﾞで表示(&B)", .command = nullptr, .shortcut = "Ctrl+E", .hint = "現在編集中のファイルをブラウザで表示します"},
-    {.level = 1, .name = "KP1", .caption = "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)", .command = nullptr},
+    {.level = 1, .name = "ToolDsp", .caption = "ﾌﾞﾗｳｻﾞで表示(&B)", .command = ToolDspClick, .shortcut = "Ctrl+E", .hint = "現在編集中のファイルをブラウザで表示します"},
+    {.level = 1, .name = "KP1", .caption = "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)", .command = KP1Click},
 };
 
 } // namespace

@@ -111,6 +111,7 @@ TMainForm::TMainForm(QWidget *parent)
     nameBarParts(*this);
 
     AboutBox = new TAboutBox(this);
+    m_dialogs.setBrowserSettings(this);
 
     HelpFile = platform().programFolder() + u"marquill.html"_s;
     buildMainMenus();
@@ -565,4 +566,15 @@ void TMainForm::SaveSettings()
         platform().message(this, MessageKind::Error,
                            u"ﾌｧｲﾙ %1 を作成できません"_s.arg(QDir::toNativeSeparators(file)),
                            MessageButtons::Ok, u"Marquill 32"_s);
+}
+
+QString TMainForm::browserPath() const
+{
+    return BrowserPath;
+}
+
+bool TMainForm::setBrowserPath(const QString &path)
+{
+    BrowserPath = path;
+    return writeBrowserPath(path);
 }

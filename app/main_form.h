@@ -3,6 +3,7 @@
 #include "app/document_table.h"
 #include "app/recent_files.h"
 #include "app/tool_panel.h"
+#include "dialogs/browser_settings.h"
 #include "dialogs/dialog_owner.h"
 
 #include <QFont>
@@ -18,7 +19,7 @@ class TMDIChild;
 // The main window: a frame of document windows with the menus, the two
 // toolbar rows and the status bar. It owns the window table, the recent-file
 // list, the display font and the browser path.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public BrowserSettings
 {
     Q_OBJECT
 public:
@@ -65,6 +66,10 @@ public:
 
     void LoadSettings();
     void SaveSettings();
+
+    // BrowserPath, for the preview commands.
+    QString browserPath() const override;
+    bool setBrowserPath(const QString &path) override;
 
     QMdiArea *ClientArea;
     TToolPanel *SpeedPanel = nullptr;

@@ -1,9 +1,11 @@
 #include "app/document_commands.h"
 #include "app/main_form.h"
 #include "app/tool_panel.h"
+#include "dialogs/links/browser_command.h"
 #include "dialogs/links/form_field_commands.h"
 #include "dialogs/links/frame_set_command.h"
 #include "dialogs/links/link_command.h"
+#include "dialogs/links/select_list_command.h"
 #include "dialogs/media/image_command.h"
 #include "dialogs/media/marquee_command.h"
 #include "dialogs/text/color_command.h"
@@ -43,7 +45,7 @@ const ToolButtonRow speedRows[] = {
     {.name = "SpeedButton4", .hint = "段落", .glyph = glyphs::paragraph, .placement = Next, .command = DanrakuClick},
     {.name = "NolistBtn", .hint = "番号順リスト", .glyph = glyphs::numberedList, .placement = Gap, .command = ListNumberClick},
     {.name = "ListBtn", .hint = "マーク付きリスト", .glyph = glyphs::bulletList, .placement = Next, .command = ListMarkClick},
-    {.name = "BrowserBtn", .hint = "ブラウザで表示", .glyph = glyphs::browser, .placement = Gap, .command = nullptr},
+    {.name = "BrowserBtn", .hint = "ブラウザで表示", .glyph = glyphs::browser, .placement = Gap, .command = ToolDspClick},
     {.name = "SpeedButton3", .hint = "終了", .glyph = glyphs::exit, .placement = Gap, .mainCommand = &F::FileExitItemClick, .alwaysEnabled = true},
 };
 
@@ -54,8 +56,8 @@ const ToolButtonRow extRows[] = {
     {.name = "OptionBtn", .hint = "ラジオボタン", .glyph = glyphs::radioButton, .placement = Next, .command = FormRadiobuttonClick},
     {.name = "OkBtn", .hint = "転送ボタン", .glyph = glyphs::submitButton, .placement = Next, .command = FormSubmitClick},
     {.name = "ClearBtn", .hint = "リセットボタン", .glyph = glyphs::resetButton, .placement = Next, .command = FormResetClick},
-    {.name = "ListboxBtn", .hint = "リストボックス", .glyph = glyphs::listBox, .placement = Next, .command = nullptr},
-    {.name = "DropdownBtn", .hint = "ドロップダウンリストボックス", .glyph = glyphs::dropDown, .placement = Next, .command = nullptr},
+    {.name = "ListboxBtn", .hint = "リストボックス", .glyph = glyphs::listBox, .placement = Next, .command = FormListboxClick},
+    {.name = "DropdownBtn", .hint = "ドロップダウンリストボックス", .glyph = glyphs::dropDown, .placement = Next, .command = FormDropdownlistClick},
     {.name = "MarqueeBtn", .hint = "マーキー", .glyph = glyphs::marquee, .placement = Gap, .command = MMMarqueeClick},
     {.name = "ColorBtn", .hint = "色", .glyph = glyphs::palette, .placement = Gap, .command = ColorClick},
     {.name = "CommentBtn", .hint = "コメント", .glyph = glyphs::comment, .placement = Under, .under = "ImageBtn", .command = FontCommentClick},

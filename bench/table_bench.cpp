@@ -53,6 +53,7 @@ public:
         return std::nullopt;
     }
     void showHelp(QWidget *, const QString &, int) override {}
+    bool startBrowser(const QString &, const QString &) override { return false; }
     QString programFolder() const override { return m_folder.path() + u'/'; }
     QString configFilePath() const override { return m_folder.path() + u"/MARQUILL.INI"_s; }
 

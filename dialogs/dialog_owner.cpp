@@ -1,8 +1,24 @@
 #include "dialogs/dialog_owner.h"
 
+#include "dialogs/browser_settings.h"
+
 namespace {
 
 DialogOwner *currentOwner = nullptr;
+
+class OwnBrowserSettings final : public BrowserSettings
+{
+public:
+    QString browserPath() const override { return m_path; }
+    bool setBrowserPath(const QString &path) override
+    {
+        m_path = path;
+        return writeBrowserPath(path);
+    }
+
+private:
+    QString m_path;
+};
 
 } // namespace
 
@@ -30,4 +46,13 @@ DialogOwner &DialogOwner::current()
         currentOwner = fallback;
     }
     return *currentOwner;
+}
+
+BrowserSettings &DialogOwner::browserSettings()
+{
+    if (m_browserSettings)
+        return *m_browserSettings;
+    if (!m_ownBrowserSettings)
+        m_ownBrowserSettings = std::make_unique<OwnBrowserSettings>();
+    return *m_ownBrowserSettings;
 }

@@ -2,13 +2,17 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <typeindex>
 #include <unordered_map>
+
+class BrowserSettings;
 
 // Holds the attribute dialogs for the run. Each dialog is made on its first
 // use and then kept, so what it remembers between uses (the page colours,
 // the table's cell texts, a colour dialog's last colour) lasts until the
-// owner goes. The main window holds one; a test can hold its own.
+// owner goes. The main window holds one; a test can hold its own. It also
+// carries what the dialogs' commands need of the main window.
 class DialogOwner
 {
 public:
@@ -20,6 +24,12 @@ public:
     DialogOwner &operator=(const DialogOwner &) = delete;
 
     static DialogOwner &current();
+
+    // The main window's browser path (not owned). Until one is set, the
+    // owner keeps a path of its own for as long as it lives, written to
+    // MARQUILL.INI the same way.
+    void setBrowserSettings(BrowserSettings *settings) { m_browserSettings = settings; }
+    BrowserSettings &browserSettings();
 
     template <typename Dialog>
     Dialog &get()
@@ -34,6 +44,8 @@ private:
     QWidget *m_parent;
     DialogOwner *m_previous;
     std::unordered_map<std::type_index, QPointer<QWidget>> m_dialogs;
+    BrowserSettings *m_browserSettings = nullptr;
+    std::unique_ptr<BrowserSettings> m_ownBrowserSettings;
 };
 
 // The dialog of type `Dialog` of the current owner.

@@ -9,8 +9,9 @@ class QWidget;
 
 // Everything modal or system-bound that the editor asks of the desktop goes
 // through this one seam: message boxes, the file and font dialogs, the
-// one-line input box, the help viewer and the program's folders. The running
-// program uses QtPlatform; tests install a scripted fake.
+// one-line input box, the help viewer, the browser hand-off and the
+// program's folders. The running program uses QtPlatform; tests install a
+// scripted fake.
 
 enum class MessageKind { Warning, Confirmation, Information, Error };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -48,6 +49,14 @@ public:
     virtual std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) = 0;
 
     virtual void showHelp(QWidget *parent, const QString &helpFile, int context) = 0;
+
+    // Hands the page `document` (a full path, or empty for none) to `browser`.
+    // A program (an executable file, or a bare name found on the PATH) is
+    // started on its own, in the program's folder, with the page as its one
+    // argument; a browser that is running already takes the page over
+    // itself. Any other existing file is opened by the desktop. False when
+    // nothing could be started.
+    virtual bool startBrowser(const QString &browser, const QString &document) = 0;
 
     // The folder of the running program, with a trailing '/'.
     virtual QString programFolder() const = 0;

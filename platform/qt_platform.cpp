@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,9 +15,13 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QStandardPaths>
+#include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -116,11 +121,55 @@ protected:
     }
 };
 
+// Hides the files one may not run while a file type of programs is chosen.
+// (The file system model's own permission filter cannot say "executable".)
+class ProgramsOnly final : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setActive(bool active)
+    {
+        if (active == m_active)
+            return;
+        m_active = active;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (!m_active || !files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+
+private:
+    bool m_active = false;
+};
+
+// Call before the name filters are set: the type list follows them.
+void listProgramsFor(QFileDialog &dialog, const QList<FileType> &types)
+{
+    auto *list = dialog.findChild<QComboBox *>(u"fileTypeCombo"_s);
+    if (!list)
+        return;
+    auto *programs = new ProgramsOnly(&dialog);
+    dialog.setProxyModel(programs);
+    QObject::connect(list, &QComboBox::currentIndexChanged, programs,
+                     [programs, types](int index) { programs->setActive(types.value(index).programsOnly); });
+}
+
 std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter,
                                      const QString &initialName)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QList<FileType> types = fileTypes(filter);
+    if (std::any_of(types.cbegin(), types.cend(), [](const FileType &t) { return t.programsOnly; }))
+        listProgramsFor(dialog, types);
     const QStringList filters = qtNameFilters(filter);
     dialog.setNameFilters(filters);
     if (!filters.isEmpty())
@@ -235,6 +284,23 @@ void QtPlatform::showHelp(QWidget *parent, const QString &helpFile, int context)
         message(parent, MessageKind::Warning,
                 QStringLiteral("ﾍﾙﾌﾟﾌｧｲﾙ %1 が見つかりません").arg(QDir::toNativeSeparators(helpFile)),
                 MessageButtons::Ok);
+}
+
+bool QtPlatform::startBrowser(const QString &browser, const QString &document)
+{
+    const QFileInfo file(browser);
+    QString program;
+    if (file.isFile() && file.isExecutable())
+        program = file.absoluteFilePath();
+    else if (!browser.contains(u'/'))
+        program = QStandardPaths::findExecutable(browser);
+    if (!program.isEmpty()) {
+        const QStringList arguments = document.isEmpty() ? QStringList() : QStringList{document};
+        return QProcess::startDetached(program, arguments, programFolder());
+    }
+    if (!file.exists())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }
 
 QString QtPlatform::programFolder() const

@@ -24,6 +24,7 @@ public:
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
+    bool startBrowser(const QString &browser, const QString &document) override;
     QString programFolder() const override;
     QString configFilePath() const override;
 

@@ -60,8 +60,8 @@ TEST_F(MainForm, NewTwiceGivesNumberedTemplateDocuments)
 TEST_F(MainForm, ADocumentWindowBringsItsMenusBeforeTheMainOnes)
 {
     form->FileNewItemClick();
-    EXPECT_EQ(menuBarTitles(), (QStringList{u"ﾌｧｲﾙ(&F)"_s, u"編集(&E)"_s, u"ﾀｸﾞ(&G)"_s, u"ｵﾌﾟｼｮﾝ(&O)"_s,
-                                            u"ｳｨﾝﾄﾞｳ(&W)"_s, u"ﾍﾙﾌﾟ(&H)"_s}));
+    EXPECT_EQ(menuBarTitles(), (QStringList{u"ﾌｧｲﾙ(&F)"_s, u"編集(&E)"_s, u"ﾀｸﾞ(&G)"_s, u"ﾂｰﾙ(&T)"_s,
+                                            u"ｵﾌﾟｼｮﾝ(&O)"_s, u"ｳｨﾝﾄﾞｳ(&W)"_s, u"ﾍﾙﾌﾟ(&H)"_s}));
     EXPECT_NE(entry(u"FileSaveItem"_s), nullptr);  // the document's File menu
     current()->closeWithoutAsking();
     EXPECT_EQ(menuBarTitles(), (QStringList{u"ﾌｧｲﾙ(&F)"_s, u"ｵﾌﾟｼｮﾝ(&O)"_s, u"ｳｨﾝﾄﾞｳ(&W)"_s, u"ﾍﾙﾌﾟ(&H)"_s}));

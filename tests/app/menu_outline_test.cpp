@@ -188,8 +188,8 @@ const Entry documentOutline[] = {
     {Built, 2, "FormMultiline", "複数行入力ﾌｨｰﾙﾄﾞ(&M)...", "", 0, "複数行の入力ができる領域を設定します"},
     {Built, 2, "FormRadiobutton", "ﾗｼﾞｵﾎﾞﾀﾝ(&R)...", "", 0, "ラジオボタンを設定します"},
     {Built, 2, "FormCheckbox", "ﾁｪｯｸﾎﾞｯｸｽ(&C)...", "", 0, "チェックボックスを設定します"},
-    {Later, 2, "FormListbox", "ﾘｽﾄﾎﾞｯｸｽ(&L)...", "", 0, "リストボックスを設定します"},
-    {Later, 2, "FormDropdownlist", "ﾄﾞﾛｯﾌﾟﾀﾞｳﾝﾘｽﾄﾎﾞｯｸｽ(&D)...", "", 0, "ドロップダウンリストボックスを設定します"},
+    {Built, 2, "FormListbox", "ﾘｽﾄﾎﾞｯｸｽ(&L)...", "", 0, "リストボックスを設定します"},
+    {Built, 2, "FormDropdownlist", "ﾄﾞﾛｯﾌﾟﾀﾞｳﾝﾘｽﾄﾎﾞｯｸｽ(&D)...", "", 0, "ドロップダウンリストボックスを設定します"},
     {Built, 2, "FormImage", "画像ﾌｨｰﾙﾄﾞ(&I)...", "", 0, "画像フィールドを設定します"},
     {Sep, 2, "-"},
     {Built, 2, "FormSubmit", "転送ﾎﾞﾀﾝ(&S)...", "", 0, "転送ボタンを設定します"},
@@ -227,8 +227,8 @@ const Entry documentOutline[] = {
     {Built, 1, "Color", "色(&C)..."},
 
     {Menu, 0, "Tool", "ﾂｰﾙ(&T)"},
-    {Later, 1, "ToolDsp", "ﾌﾞﾗｳｻﾞで表示(&B)", "Ctrl+E", 0, "現在編集中のファイルをブラウザで表示します"},
-    {Later, 1, "KP1", "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)"},
+    {Built, 1, "ToolDsp", "ﾌﾞﾗｳｻﾞで表示(&B)", "Ctrl+E", 0, "現在編集中のファイルをブラウザで表示します"},
+    {Built, 1, "KP1", "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)"},
 };
 
 std::string lineOf(int level, const QString &name, const QString &caption, const QString &keys,

@@ -52,7 +52,7 @@ const Button basicBar[] = {
     {Built, "SpeedButton4", "段落", 433},
     {Built, "NolistBtn", "番号順リスト", 460},
     {Built, "ListBtn", "マーク付きリスト", 483},
-    {Later, "BrowserBtn", "ブラウザで表示", 510},
+    {Built, "BrowserBtn", "ブラウザで表示", 510},
     {Built, "SpeedButton3", "終了", 537},
 };
 
@@ -63,8 +63,8 @@ const Button extendedBar[] = {
     {Built, "OptionBtn", "ラジオボタン", 79},
     {Built, "OkBtn", "転送ボタン", 102},
     {Built, "ClearBtn", "リセットボタン", 125},
-    {Later, "ListboxBtn", "リストボックス", 148},
-    {Later, "DropdownBtn", "ドロップダウンリストボックス", 171},
+    {Built, "ListboxBtn", "リストボックス", 148},
+    {Built, "DropdownBtn", "ドロップダウンリストボックス", 171},
     {Built, "MarqueeBtn", "マーキー", 198},
     {Built, "ColorBtn", "色", 225},
     {Built, "CommentBtn", "コメント", 283},
@@ -376,6 +376,16 @@ const Forwarding forwardings[] = {
     {"HyoBtn", "HyoCreate", acceptDialog},
     {"FrameBtn", "FrameFrameSet", acceptDialog,
      u"x<STRONG><FRAMESET COLS=\"100%\">abc</FRAMESET>\r\n</STRONG>y abc"},
+    {"ListboxBtn", "FormListbox", acceptDialog,
+     u"x<STRONG><SELECT NAME=\"\">\r\n<OPTION>\r\n<OPTION>\r\n<OPTION>\r\n</SELECT>abc</STRONG>y abc"},
+    {"DropdownBtn", "FormDropdownlist", acceptDialog,
+     u"x<STRONG><SELECT NAME=\"\">\r\n</SELECT>abc</STRONG>y abc"},
+    // Saved under a name of its own, then no browser is chosen yet.
+    {"BrowserBtn", "ToolDsp",
+     [](FakePlatform &fake, int run) {
+         fake.answers = {Answer::Yes};
+         fake.saveNames = {fake.folder.filePath(u"shown%1.html"_s.arg(run))};
+     }},
 };
 
 bool shownInTables(const char *name)

@@ -333,6 +333,7 @@ public:
         return m_fake.inputBox(p, r);
     }
     void showHelp(QWidget *p, const QString &f, int c) override { m_fake.showHelp(p, f, c); }
+    bool startBrowser(const QString &b, const QString &d) override { return m_fake.startBrowser(b, d); }
     QString programFolder() const override { return m_fake.programFolder(); }
     QString configFilePath() const override { return m_fake.configFilePath(); }
 

@@ -35,4 +35,29 @@ TEST(FileFilter, PatternsMatchEitherCaseAndNamesWithoutADot)
     EXPECT_TRUE(matches(filters[1], u"README"_s));
 }
 
+// Programs carry no extension here: an entry of "*.EXE" alone lists the
+// files one may run, under its description without the pattern.
+TEST(FileFilter, AnExeEntryListsThePrograms)
+{
+    const struct {
+        QString filter;
+        QList<FileType> types;
+    } rows[] = {
+        {u"実行ﾌｧｲﾙ(*.EXE)|*.EXE|全てのﾌｧｲﾙ(*.*)|*.*"_s,
+         {{u"実行ﾌｧｲﾙ (*)"_s, true}, {u"全てのﾌｧｲﾙ(*.*) (*)"_s, false}}},
+        {u"Programs|*.exe; *.EXE|Pages|*.htm"_s,
+         {{u"Programs (*)"_s, true}, {u"Pages (*.[hH][tT][mM])"_s, false}}},
+        // Mixed with another pattern it stays a pattern.
+        {u"Run(*.EXE;*.sh)|*.EXE;*.sh"_s, {{u"Run(*.EXE;*.sh) (*.[eE][xX][eE] *.[sS][hH])"_s, false}}},
+        {u"Setup*.exe|setup*.exe"_s, {{u"Setup*.exe ([sS][eE][tT][uU][pP]*.[eE][xX][eE])"_s, false}}},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(fileTypes(row.filter), row.types) << row.filter.toStdString();
+        QStringList names;
+        for (const FileType &type : row.types)
+            names << type.nameFilter;
+        EXPECT_EQ(qtNameFilters(row.filter), names);
+    }
+}
+
 } // namespace

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QFileDialog>
@@ -12,8 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <functional>
+
+#include "support/recording_browser.h"
 
 using namespace Qt::StringLiterals;
 
@@ -263,6 +269,120 @@ TEST(QtPlatformFolders, SettingsLiveBesideAWritableProgram)
     EXPECT_EQ(platform.configFilePath(), platform.programFolder() + u"MARQUILL.INI"_s);
 }
 
+// Where the desktop would open a URL.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl &url) { urls << url; }
+};
+
+TEST(QtPlatformBrowser, AProgramStartsInTheProgramsFolderWithThePageAsItsOneArgument)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    const QString browser = writeRecordingBrowser(dir);
+    ASSERT_FALSE(browser.isEmpty());
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    const QString page = u"/tmp/a folder/ページ \"$x\".html"_s;
+
+    EXPECT_TRUE(platform.startBrowser(browser, page));
+    EXPECT_EQ(recordedRun(dir), (QStringList{folder, u"1"_s, page}));
+    EXPECT_TRUE(platform.startBrowser(browser, QString()));
+    EXPECT_EQ(recordedRun(dir), (QStringList{folder, u"0"_s}));
+}
+
+TEST(QtPlatformBrowser, ABareNameIsFoundOnThePath)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    ASSERT_FALSE(writeRecordingBrowser(dir, u"marquill-test-browser"_s).isEmpty());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+    const bool started = platform.startBrowser(u"marquill-test-browser"_s, u"/tmp/p.html"_s);
+    qputenv("PATH", path);
+    EXPECT_TRUE(started);
+    EXPECT_EQ(recordedRun(dir).mid(1), (QStringList{u"1"_s, u"/tmp/p.html"_s}));
+}
+
+TEST(QtPlatformBrowser, AnotherFileIsOpenedByTheDesktopAndNothingIsAFailure)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    const QString notAProgram = dir.filePath(u"browser.desktop"_s);
+    ASSERT_TRUE(QFile(notAProgram).open(QIODevice::WriteOnly));
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
+    const bool opened = platform.startBrowser(notAProgram, u"/tmp/p.html"_s);
+    const bool missing = platform.startBrowser(dir.filePath(u"gone"_s), u"/tmp/p.html"_s);
+    const bool unknown = platform.startBrowser(u"marquill-no-such-browser"_s, u"/tmp/p.html"_s);
+    QDesktopServices::unsetUrlHandler(u"file"_s);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(notAProgram)});
+    EXPECT_FALSE(missing);
+    EXPECT_FALSE(unknown);
+}
+
+// The file names the list of `dialog` shows in `folder`, once it has read them.
+QStringList shownNames(QFileDialog *dialog, const QString &folder, qsizetype expected)
+{
+    auto *files = dialog->findChild<QFileSystemModel *>(u"qt_filesystem_model"_s);
+    QAbstractProxyModel *shown = dialog->proxyModel();
+    if (!files || !shown)
+        return {u"no model"_s};
+    QStringList names;
+    // A list that never gets there is compared as it stands.
+    (void)QTest::qWaitFor([&] {
+        names.clear();
+        const QModelIndex root = shown->mapFromSource(files->index(folder));
+        for (int row = 0; row < shown->rowCount(root); ++row)
+            names << shown->index(row, 0, root).data().toString();
+        return names.size() == expected;
+    }, 5000);
+    names.sort();
+    return names;
+}
+
+TEST(QtPlatformFiles, TheProgramTypeListsTheFilesOneMayRun)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    ASSERT_FALSE(writeRecordingBrowser(dir, u"firefox"_s).isEmpty());
+    ASSERT_TRUE(QFile(dir.filePath(u"notes.txt"_s)).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"lib"_s));
+    QString typeShown;
+    QStringList programs;
+    QStringList everything;
+    QStringList programsAgain;
+    whenModalShows([&](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(dir.path());
+        auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+        ASSERT_NE(types, nullptr);
+        typeShown = types->currentText();
+        programs = shownNames(dialog, dir.path(), 2);
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        everything = shownNames(dialog, dir.path(), 3);
+        QTest::keyClick(types, Qt::Key_Up);
+        programsAgain = shownNames(dialog, dir.path(), 2);
+        nameField(dialog)->setText(u"firefox"_s);
+        QMetaObject::invokeMethod(dialog, "accept");
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    const std::optional<QString> chosen =
+        platform.openFileName(nullptr, u"実行ﾌｧｲﾙ(*.EXE)|*.EXE|全てのﾌｧｲﾙ(*.*)|*.*"_s);
+    EXPECT_EQ(typeShown, u"実行ﾌｧｲﾙ"_s);
+    EXPECT_EQ(programs, (QStringList{u"firefox"_s, u"lib"_s}));
+    EXPECT_EQ(everything, (QStringList{u"firefox"_s, u"lib"_s, u"notes.txt"_s}));
+    EXPECT_EQ(programsAgain, programs);
+    EXPECT_EQ(chosen, std::optional<QString>(dir.filePath(u"firefox"_s)));
+}
+
 } // namespace
 
 #include "platform/help_viewer.h"
@@ -294,3 +414,5 @@ TEST(HelpViewerWindow, OpensTheFileAtTheContextAnchor)
 }
 
 } // namespace
+
+#include "qt_platform_test.moc"

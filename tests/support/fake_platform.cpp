@@ -62,6 +62,12 @@ void FakePlatform::showHelp(QWidget *, const QString &helpFile, int context)
     helpRequests.append({helpFile, context});
 }
 
+bool FakePlatform::startBrowser(const QString &browser, const QString &document)
+{
+    browserStarts.append({browser, document});
+    return browserStartSucceeds;
+}
+
 QString FakePlatform::programFolder() const
 {
     return folder.path() + u'/';

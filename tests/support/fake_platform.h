@@ -47,6 +47,16 @@ public:
 
     QList<QPair<QString, int>> helpRequests;
 
+    struct BrowserStart {
+        QString browser;
+        QString document;
+        bool operator==(const BrowserStart &) const = default;
+    };
+    // Every hand-off to a browser, whether it started or not; each one
+    // starts unless told otherwise.
+    QList<BrowserStart> browserStarts;
+    bool browserStartSucceeds = true;
+
     // MARQUILL.INI lives in a temporary folder of its own.
     QTemporaryDir folder;
 
@@ -61,6 +71,7 @@ public:
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
+    bool startBrowser(const QString &browser, const QString &document) override;
     QString programFolder() const override;
     QString configFilePath() const override;
 

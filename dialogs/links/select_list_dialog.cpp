@@ -1,0 +1,148 @@
+#include "dialogs/links/select_list_dialog.h"
+
+#include "dialogs/controls.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString nameLabel = u"ﾌｨｰﾙﾄﾞ名"_s;
+const QString itemLabel = u"ｱｲﾃﾑ(１行１ｱｲﾃﾑ)"_s;
+
+QLabel *labelFor(QWidget *control, const QString &text)
+{
+    auto *label = new QLabel(text, control->parentWidget());
+    label->setBuddy(control);
+    return label;
+}
+
+// The item box: several lines, Tab moves on to the next control so the
+// keyboard can leave it, and its size follows the font at any scale.
+QPlainTextEdit *makeItemBox(QWidget *parent, const QString &description)
+{
+    auto *box = new QPlainTextEdit(parent);
+    nameControl(box, "txtItem", description);
+    box->setTabChangesFocus(true);
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setFixedSize(metrics.horizontalAdvance(u'０') * 22, metrics.lineSpacing() * 8);
+    return box;
+}
+
+// Wide enough for a number, at any scale.
+QLineEdit *numberEdit(QWidget *parent, const char *name, const QString &label)
+{
+    QLineEdit *edit = makeEdit(parent, name, label);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(u"00000000"_s));
+    return edit;
+}
+
+} // namespace
+
+TfrmListBox::TfrmListBox(QWidget *parent)
+    : TAttributeDialog(u"リストボックス"_s, parent)
+{
+    setObjectName(u"frmListBox"_s);
+    const QString hint = u"【例：表示する文字(,選択した時の値)】"_s;
+    txtName = makeEdit(this, "txtName", nameLabel);
+    txtItem = makeItemBox(this, itemLabel + u' ' + hint);
+    chkDefault = makeCheck(this, "chkDefault", u"ﾃﾞﾌｫﾙﾄ"_s);
+    txtDefault = numberEdit(this, "txtDefault", u"ﾃﾞﾌｫﾙﾄ"_s);
+    chkSize = makeCheck(this, "chkSize", u"表示行数"_s);
+    txtRows = numberEdit(this, "txtRows", u"表示行数"_s);
+    chkMultiple = makeCheck(this, "chkMultiple", u"複数選択可"_s);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(labelFor(txtName, nameLabel), 0, 0);
+    grid->addWidget(txtName, 0, 1, 1, 2);
+    grid->addWidget(labelFor(txtItem, itemLabel), 1, 0, 1, 3);
+    grid->addWidget(new QLabel(hint, this), 2, 0, 1, 3);
+    grid->addWidget(txtItem, 3, 0, 1, 3);
+    grid->addWidget(chkDefault, 4, 0);
+    grid->addWidget(txtDefault, 4, 1, Qt::AlignLeft);
+    grid->addWidget(chkSize, 5, 0);
+    grid->addWidget(txtRows, 5, 1, Qt::AlignLeft);
+    grid->addWidget(chkMultiple, 6, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    body()->addLayout(grid);
+
+    enableWhileChecked(chkDefault, {txtDefault});
+    enableWhileChecked(chkSize, {txtRows});
+
+    setTabOrder(txtName, txtItem);
+    setTabOrder(txtItem, chkDefault);
+    setTabOrder(chkDefault, txtDefault);
+    setTabOrder(txtDefault, chkSize);
+    setTabOrder(chkSize, txtRows);
+    setTabOrder(txtRows, chkMultiple);
+    setTabOrder(chkMultiple, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+}
+
+void TfrmListBox::reset()
+{
+    txtName->clear();
+    txtItem->clear();
+    chkDefault->setChecked(false);
+    txtDefault->clear();
+    chkSize->setChecked(false);
+    txtRows->clear();
+    chkMultiple->setChecked(false);
+    txtName->setFocus();
+}
+
+void TfrmListBox::checkAtOk()
+{
+    keepWholeNumber(txtRows, u"1"_s);
+    keepWholeNumber(txtDefault, u"1"_s);
+}
+
+ListBoxOptions TfrmListBox::options() const
+{
+    ListBoxOptions o;
+    o.name = txtName->text();
+    o.items = itemLines(txtItem->toPlainText());
+    o.defaultItem = chkDefault->isChecked();
+    o.defaultNumber = txtDefault->text();
+    o.size = chkSize->isChecked();
+    o.rows = txtRows->text();
+    o.multiple = chkMultiple->isChecked();
+    return o;
+}
+
+TfrmDropDown::TfrmDropDown(QWidget *parent)
+    : TAttributeDialog(u"ドロップダウンリストボックス"_s, parent)
+{
+    setObjectName(u"frmDropDown"_s);
+    txtName = makeEdit(this, "txtName", nameLabel);
+    txtItem = makeItemBox(this, itemLabel);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(labelFor(txtName, nameLabel), 0, 0);
+    grid->addWidget(txtName, 0, 1);
+    grid->addWidget(labelFor(txtItem, itemLabel), 1, 0, 1, 2);
+    grid->addWidget(txtItem, 2, 0, 1, 2);
+    body()->addLayout(grid);
+
+    setTabOrder(txtName, txtItem);
+    setTabOrder(txtItem, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
+}
+
+void TfrmDropDown::reset()
+{
+    txtName->clear();
+    txtItem->clear();
+    txtName->setFocus();
+}
+
+DropDownOptions TfrmDropDown::options() const
+{
+    return {txtName->text(), itemLines(txtItem->toPlainText())};
+}

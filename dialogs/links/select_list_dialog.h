@@ -1,0 +1,46 @@
+#pragma once
+
+#include "dialogs/attribute_dialog.h"
+#include "dialogs/links/select_list_tag.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+// A list box: its field name, its items one a line, a default item, the
+// rows shown and multiple choice. Every show starts empty and unticked.
+class TfrmListBox : public TAttributeDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmListBox(QWidget *parent = nullptr);
+
+    void reset() override;
+    ListBoxOptions options() const;
+
+    QLineEdit *txtName;
+    QPlainTextEdit *txtItem;
+    QCheckBox *chkDefault;
+    QLineEdit *txtDefault;
+    QCheckBox *chkSize;
+    QLineEdit *txtRows;
+    QCheckBox *chkMultiple;
+
+protected:
+    void checkAtOk() override;
+};
+
+// A drop-down list: its field name and its items one a line. Every show
+// starts empty.
+class TfrmDropDown : public TAttributeDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmDropDown(QWidget *parent = nullptr);
+
+    void reset() override;
+    DropDownOptions options() const;
+
+    QLineEdit *txtName;
+    QPlainTextEdit *txtItem;
+};
