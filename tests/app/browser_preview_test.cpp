@@ -82,17 +82,4 @@ TEST_F(BrowserPreview, ChoosingTheBrowserWritesItAtOnceForEveryWindow)
     EXPECT_EQ(fake.browserStarts, (QList<Start>{{u"/usr/bin/chromium"_s, path("b.html")}}));
 }
 
-TEST_F(BrowserPreview, CancellingTheBrowserDialogWritesNothing)
-{
-    restartWith("[Marquill]\r\nBrowserPath=/usr/bin/firefox\r\n");
-    openSaved("a.html", "a");
-    whenBrowserDialogShows([](TfrmBrowser &dlg) {
-        dlg.txtFilename->setText(u"/usr/bin/chromium"_s);
-        dlg.CancelBtn->click();
-    });
-    trigger(u"KP1"_s);
-    EXPECT_EQ(form->BrowserPath, u"/usr/bin/firefox"_s);
-    EXPECT_EQ(readBytes(fake.configFilePath()), "[Marquill]\r\nBrowserPath=/usr/bin/firefox\r\n");
-}
-
 } // namespace

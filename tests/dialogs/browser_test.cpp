@@ -1,11 +1,9 @@
 #include "dialogs/browser_settings.h"
 #include "dialogs/links/browser_command.h"
 #include "dialogs/links/browser_dialog.h"
-#include "platform/qt_platform.h"
 #include "support/dialog_accessibility.h"
 #include "document/file_commands.h"
 #include "support/dialog_fixture.h"
-#include "support/recording_browser.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,66 +187,6 @@ TEST_F(PreviewTest, ABrowserThatCannotBeStartedIsReported)
     EXPECT_EQ(fake.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(fake.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(fake.messages[0].text, u"ブラウザ /usr/bin/firefox を起動できません"_s);
-}
-
-// The Qt hand-off behind the seam, the rest scripted.
-class RealHandOff final : public Platform
-{
-public:
-    explicit RealHandOff(FakePlatform &fake) : m_fake(fake) { setPlatform(this); }
-    ~RealHandOff() override { setPlatform(&m_fake); }
-
-    Answer message(QWidget *p, MessageKind k, const QString &t, MessageButtons b, const QString &title) override
-    {
-        return m_fake.message(p, k, t, b, title);
-    }
-    std::optional<QString> openFileName(QWidget *p, const QString &f, const QString &n) override
-    {
-        return m_fake.openFileName(p, f, n);
-    }
-    std::optional<QString> saveFileName(QWidget *p, const QString &f, const QString &n, const QString &d) override
-    {
-        return m_fake.saveFileName(p, f, n, d);
-    }
-    std::optional<QFont> chooseFont(QWidget *p, const QFont &f) override { return m_fake.chooseFont(p, f); }
-    std::optional<QColor> chooseColor(QWidget *p, const QColor &c) override { return m_fake.chooseColor(p, c); }
-    std::optional<QString> inputBox(QWidget *p, const InputBoxRequest &r) override { return m_fake.inputBox(p, r); }
-    void showHelp(QWidget *p, const QString &f, int c) override { m_fake.showHelp(p, f, c); }
-    bool startBrowser(const QString &b, const QString &d) override { return m_qt.startBrowser(b, d); }
-    QString programFolder() const override { return m_qt.programFolder(); }
-    QString configFilePath() const override { return m_fake.configFilePath(); }
-
-private:
-    FakePlatform &m_fake;
-    QtPlatform m_qt;
-};
-
-TEST_F(PreviewTest, TheBrowserProgramStartsInTheProgramsFolderWithThePage)
-{
-    RealHandOff real(fake);
-    QTemporaryDir bin;
-    const QString script = writeRecordingBrowser(bin);
-    ASSERT_FALSE(script.isEmpty());
-    owner.browserSettings().setBrowserPath(script);
-    const QString programFolder = QDir(real.programFolder()).canonicalPath();
-
-    saveAs("ページ 1.html", u"x"_s);
-    ToolDspClick(*doc, nullptr);
-    EXPECT_EQ(recordedRun(bin), (QStringList{programFolder, u"1"_s, page("ページ 1.html")}));
-
-    // Without a page, it starts with no argument at all.
-    setText(u"new"_s);
-    doc->setFileName({});
-    fake.answers = {Answer::Yes};
-    ToolDspClick(*doc, nullptr);
-    EXPECT_EQ(recordedRun(bin), (QStringList{programFolder, u"0"_s}));
-
-    // No such program: said so.
-    owner.browserSettings().setBrowserPath(bin.filePath(u"gone"_s));
-    fake.messages.clear();
-    saveAs("page.html", u"x"_s);
-    ToolDspClick(*doc, nullptr);
-    EXPECT_EQ(fake.messageTexts(), QStringList{u"ブラウザ %1 を起動できません"_s.arg(bin.filePath(u"gone"_s))});
 }
 
 class BrowserPathTest : public DialogFixture
