@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "app/main_form.h"
 #include "document/doc_editor.h"
 #include "document/edit_commands.h"
@@ -37,49 +38,6 @@ constexpr qsizetype megabyte = 1000 * 1000;
 constexpr int plantedMatches = 10000;
 const QString plantedNeedle = u"<font color=\"red\">"_s;
 const QString plantedReplacement = u"<em class=\"warn\">"_s;
-
-// Answers every box with its safe button and cancels every dialog, so no
-// command ever waits for a user.
-class BenchPlatform final : public Platform
-{
-public:
-    BenchPlatform() { setPlatform(this); }
-    ~BenchPlatform() override { setPlatform(nullptr); }
-
-    Answer message(QWidget *, MessageKind, const QString &, MessageButtons buttons,
-                   const QString &) override
-    {
-        return buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-    }
-    std::optional<QString> openFileName(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &,
-                                        const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputBox(QWidget *, const InputBoxRequest &) override
-    {
-        return std::nullopt;
-    }
-    void showHelp(QWidget *, const QString &, int) override {}
-    bool startBrowser(const QString &, const QString &) override { return false; }
-    QString programFolder() const override { return m_folder.path() + u'/'; }
-    QString configFilePath() const override { return m_folder.path() + u"/MARQUILL.INI"_s; }
-
-private:
-    QTemporaryDir m_folder;
-};
-
-BenchPlatform &benchPlatform()
-{
-    static BenchPlatform instance;
-    return instance;
-}
 
 QString benchFolder()
 {
@@ -214,45 +172,6 @@ QString readDecoded(const QString &path)
     const QByteArray bytes = file.readAll();
     return QString(reinterpret_cast<const QChar *>(bytes.constData()),
                    bytes.size() / qsizetype(sizeof(QChar)));
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-// Counts paint events of text editor viewports, so a benchmark can tell that
-// the pending update really painted and force a paint when it did not.
-class PaintCounter : public QObject
-{
-public:
-    PaintCounter() { qApp->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->parent()
-            && qobject_cast<QPlainTextEdit *>(watched->parent()))
-            ++count;
-        return false;
-    }
-};
-
-PaintCounter &paints()
-{
-    static PaintCounter counter;
-    return counter;
-}
-
-// The pending paint of `editor`, or a forced one when nothing was pending.
-void paintNow(QPlainTextEdit *editor)
-{
-    const int before = paints().count;
-    QApplication::processEvents();
-    if (paints().count == before)
-        editor->viewport()->repaint();
 }
 
 void sendKey(QWidget *target, int key, const QString &text)

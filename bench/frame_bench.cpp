@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "app/main_form.h"
 #include "dialogs/dialog_owner.h"
 #include "dialogs/text/base_font_dialog.h"
@@ -46,40 +47,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class QuietPlatform final : public Platform
-{
-public:
-    QuietPlatform() { setPlatform(this); }
-    ~QuietPlatform() override { setPlatform(nullptr); }
-    Answer message(QWidget *, MessageKind, const QString &, MessageButtons buttons,
-                   const QString &) override
-    {
-        return buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-    }
-    std::optional<QString> openFileName(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &,
-                                        const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputBox(QWidget *, const InputBoxRequest &) override
-    {
-        return std::nullopt;
-    }
-    void showHelp(QWidget *, const QString &, int) override {}
-    bool startBrowser(const QString &, const QString &) override { return false; }
-    QString programFolder() const override { return m_folder.path() + u'/'; }
-    QString configFilePath() const override { return m_folder.path() + u"/MARQUILL.INI"_s; }
-
-private:
-    QTemporaryDir m_folder;
-};
-
 struct Split {
     qint64 oursNs = 0;
     qint64 floorNs = 0;
@@ -92,12 +59,6 @@ struct Split {
         state.counters["ratio"] = floorNs > 0 ? double(oursNs) / double(floorNs) : 0.0;
     }
 };
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
 
 // Tells when `window` has painted for the first time.
 class FirstPaint : public QObject
@@ -198,17 +159,11 @@ std::unique_ptr<QDialog> bareDialogLike(const std::map<QByteArray, int> &kinds)
     return dialog;
 }
 
-QuietPlatform &quietPlatform()
-{
-    static QuietPlatform platform;
-    return platform;
-}
-
 // --- start-up ----------------------------------------------------------------
 
 void BM_StartupToFirstPaint(benchmark::State &state)
 {
-    quietPlatform();
+    benchPlatform();
     Split split;
     QElapsedTimer timer;
     for (auto _ : state) {
@@ -258,7 +213,7 @@ void BM_StartupToFirstPaint(benchmark::State &state)
 template <typename Dialog>
 void BM_DialogFirstShow(benchmark::State &state)
 {
-    quietPlatform();
+    benchPlatform();
     Split split;
     QElapsedTimer timer;
     for (auto _ : state) {

@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "dialogs/text/list_tag.h"
 #include "document/apply_tag.h"
 #include "document/doc_editor.h"
@@ -93,39 +94,6 @@ const Page &page()
         return p;
     }();
     return sample;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-// Counts paints of editor viewports, so a pending update can be told from
-// none and a paint forced when nothing was pending.
-class PaintCounter : public QObject
-{
-public:
-    PaintCounter() { qApp->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && watched->parent()
-            && qobject_cast<QPlainTextEdit *>(watched->parent()))
-            ++count;
-        return false;
-    }
-};
-
-void paintNow(QPlainTextEdit *editor)
-{
-    static PaintCounter paints;
-    const int before = paints.count;
-    QApplication::processEvents();
-    if (paints.count == before)
-        editor->viewport()->repaint();
 }
 
 void selectRange(QPlainTextEdit *editor, int anchor, int position)

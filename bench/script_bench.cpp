@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "dialogs/media/script_command.h"
 #include "dialogs/media/script_templates.h"
 #include "document/doc_editor.h"
@@ -55,21 +56,6 @@ QString pageText(bool headAtEnd)
     return top + u"</Head>\n<BODY>\n"_s + body + u"</BODY>\n</HTML>\n"_s;
 }
 
-// This thread's processor time: on a shared machine the wall clock also
-// counts the time other processes held the processor.
-qint64 threadCpuNs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
 void BM_ScrollerBeforeHeadEndOn10MB(benchmark::State &state)
 {
     const QString page = pageText(state.range(0) != 0);
@@ -79,16 +65,9 @@ void BM_ScrollerBeforeHeadEndOn10MB(benchmark::State &state)
     // The page, the line break in front of the block, and the block.
     const int placedCount = int(page.size() + 1 + blockLines.size() + 1);
 
-    auto doc = std::make_unique<TMDIChild>(QSize(1280, 900));
-    doc->setAttribute(Qt::WA_DeleteOnClose, false);
-    doc->txtDoc->setPlainText(page);
-    doc->show();
-    auto edit = std::make_unique<QPlainTextEdit>();
-    edit->setFont(doc->txtDoc->font());
-    edit->resize(doc->txtDoc->size());
-    edit->setPlainText(page);
-    edit->show();
-    settle();
+    EditorPair editors = shownEditorPair(page);
+    TMDIChild *doc = editors.doc.get();
+    QPlainTextEdit *edit = editors.bare.get();
 
     qint64 oursNs = 0;
     qint64 floorNs = 0;

@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "dialogs/text/table_command.h"
 #include "dialogs/text/table_tag.h"
 #include "document/doc_editor.h"
@@ -24,47 +25,6 @@ using namespace Qt::StringLiterals;
 // bare Qt floor doing the same per line: copy the whole text, insert the line.
 
 namespace {
-
-// Answers every box with its safe button and cancels every dialog.
-class QuietPlatform final : public Platform
-{
-public:
-    QuietPlatform() { setPlatform(this); }
-    ~QuietPlatform() override { setPlatform(nullptr); }
-
-    Answer message(QWidget *, MessageKind, const QString &, MessageButtons buttons,
-                   const QString &) override
-    {
-        return buttons == MessageButtons::Ok ? Answer::Ok : Answer::No;
-    }
-    std::optional<QString> openFileName(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &,
-                                        const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> inputBox(QWidget *, const InputBoxRequest &) override
-    {
-        return std::nullopt;
-    }
-    void showHelp(QWidget *, const QString &, int) override {}
-    bool startBrowser(const QString &, const QString &) override { return false; }
-    QString programFolder() const override { return m_folder.path() + u'/'; }
-    QString configFilePath() const override { return m_folder.path() + u"/MARQUILL.INI"_s; }
-
-private:
-    QTemporaryDir m_folder;
-};
-
-void quietPlatform()
-{
-    static QuietPlatform instance;
-}
 
 // About `bytes` CP932 bytes of page (Japanese two bytes, line ends two),
 // lines of markup around mixed Japanese and ASCII prose, joined by '\n'.
@@ -118,21 +78,6 @@ TableOptions bigTable()
     return o;
 }
 
-// This thread's processor time: on a shared machine the wall clock also
-// counts the time other processes held the processor.
-qint64 threadCpuNs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
 void placeCaret(QPlainTextEdit *editor, int position)
 {
     QTextCursor cursor = editor->textCursor();
@@ -156,7 +101,7 @@ void removeFrom(QPlainTextEdit *editor, int from, int length)
 
 void BM_TableCreate100x20On10MB(benchmark::State &state)
 {
-    quietPlatform();
+    benchPlatform();
     const QString &page = tenMegabytePage();
     const TableOptions options = bigTable();
     const QStringList lines = tablePieces(options);
@@ -165,16 +110,9 @@ void BM_TableCreate100x20On10MB(benchmark::State &state)
         inserted += int(QString(line).remove(u'\r').size());
     const int middle = int(page.indexOf(u'\n', page.size() / 2) + 1);
 
-    auto doc = std::make_unique<TMDIChild>(QSize(1280, 900));
-    doc->setAttribute(Qt::WA_DeleteOnClose, false);
-    doc->txtDoc->setPlainText(page);
-    doc->show();
-    auto edit = std::make_unique<QPlainTextEdit>();
-    edit->setFont(doc->txtDoc->font());
-    edit->resize(doc->txtDoc->size());
-    edit->setPlainText(page);
-    edit->show();
-    settle();
+    EditorPair editors = shownEditorPair(page);
+    TMDIChild *doc = editors.doc.get();
+    QPlainTextEdit *edit = editors.bare.get();
 
     qint64 oursNs = 0;
     qint64 floorNs = 0;
@@ -202,7 +140,7 @@ void BM_TableCreate100x20On10MB(benchmark::State &state)
             break;
         }
         removeFrom(doc->txtDoc, middle, inserted);
-        placeCaret(edit.get(), middle);
+        placeCaret(edit, middle);
         settle();
 
         timer.start();
@@ -221,7 +159,7 @@ void BM_TableCreate100x20On10MB(benchmark::State &state)
         floorCpuNs += threadCpuNs() - cpuStart;
         floorNs += timer.nsecsElapsed();
 
-        removeFrom(edit.get(), middle, inserted);
+        removeFrom(edit, middle, inserted);
         settle();
         state.ResumeTiming();
     }
