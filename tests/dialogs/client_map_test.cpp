@@ -232,25 +232,9 @@ TEST_F(ClientMapCommandTest, AHotSpotLineGoesInFrontOfTheSelectionWhichStays)
 
 TEST_F(ClientMapCommandTest, LeavingTheHotSpotDialogWithoutOkChangesNothing)
 {
-    const std::function<void(TfrmClientMap &)> closes[] = {
-        [](TfrmClientMap &dlg) { dlg.CancelBtn->click(); },
-        [](TfrmClientMap &dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); },
-        [](TfrmClientMap &dlg) { dlg.close(); },
-    };
-    for (const auto &close : closes) {
-        setText(u"abc"_s);
-        selectText(u"b"_s);
-        doc->StartTag = u"<X>"_s;
-        whenShown<TfrmClientMap>([close](TfrmClientMap &dlg) {
-            dlg.txtCoords->setText(u"1,2"_s);
-            close(dlg);
-        });
-        ImageHotspotClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s);
-        EXPECT_EQ(selected(), u"b"_s);
-        EXPECT_EQ(doc->StartTag, u"<X>"_s);
-        EXPECT_FALSE(doc->isModified());
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmClientMap>(ImageHotspotClick, [](TfrmClientMap &dlg) {
+        dlg.txtCoords->setText(u"1,2"_s);
+    });
 }
 
 TEST_F(ClientMapCommandTest, TheMapWrapsTheSelectedHotSpots)

@@ -136,25 +136,9 @@ TEST_F(FrameTargetCommandTest, TheTypedNameIsTheTarget)
 
 TEST_F(FrameTargetCommandTest, CancelAndEscapeChangeNothing)
 {
-    const std::function<void(TfrmTarget &)> closes[] = {
-        [](TfrmTarget &dlg) { dlg.CancelBtn->click(); },
-        [](TfrmTarget &dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); },
-        [](TfrmTarget &dlg) { dlg.close(); },
-    };
-    for (const auto &close : closes) {
-        setText(u"abc"_s);
-        selectText(u"b"_s);
-        doc->StartTag = u"<X>"_s;
-        whenShown<TfrmTarget>([close](TfrmTarget &dlg) {
-            dlg.RadioButton2->click();
-            close(dlg);
-        });
-        FrameTergetClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s);
-        EXPECT_EQ(selected(), u"b"_s);
-        EXPECT_EQ(doc->StartTag, u"<X>"_s);
-        EXPECT_FALSE(doc->isModified());
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmTarget>(FrameTergetClick, [](TfrmTarget &dlg) {
+        dlg.RadioButton2->click();
+    });
 }
 
 } // namespace

@@ -239,25 +239,9 @@ TEST_F(FrameCommandTest, TheScrollChoiceStaysForTheNextUseEvenAfterCancel)
 
 TEST_F(FrameCommandTest, CancelAndEscapeChangeNothing)
 {
-    const std::function<void(TfrmFrame &)> closes[] = {
-        [](TfrmFrame &dlg) { dlg.CancelBtn->click(); },
-        [](TfrmFrame &dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); },
-        [](TfrmFrame &dlg) { dlg.close(); },
-    };
-    for (const auto &close : closes) {
-        setText(u"abc"_s);
-        selectText(u"b"_s);
-        doc->StartTag = u"<X>"_s;
-        whenShown<TfrmFrame>([close](TfrmFrame &dlg) {
-            dlg.txtFilename->setText(u"a.htm"_s);
-            close(dlg);
-        });
-        FrameFrameClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s);
-        EXPECT_EQ(selected(), u"b"_s);
-        EXPECT_EQ(doc->StartTag, u"<X>"_s);
-        EXPECT_FALSE(doc->isModified());
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmFrame>(FrameFrameClick, [](TfrmFrame &dlg) {
+        dlg.txtFilename->setText(u"a.htm"_s);
+    });
 }
 
 } // namespace

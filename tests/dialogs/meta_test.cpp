@@ -237,26 +237,10 @@ TEST_F(MetaCommandTest, TheTagGoesBeforeTheSelectionAndTheBreakAfterIt)
 
 TEST_F(MetaCommandTest, ClosingWithoutOkChangesNothing)
 {
-    const std::function<void(TfrmMeta &)> closes[] = {
-        [](TfrmMeta &dlg) { dlg.CancelBtn->click(); },
-        [](TfrmMeta &dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); },
-        [](TfrmMeta &dlg) { dlg.close(); },
-    };
-    for (const auto &close : closes) {
-        setText(u"abc"_s);
-        selectText(u"b"_s);
-        doc->StartTag = u"<X>"_s;
-        whenShown<TfrmMeta>([&close](TfrmMeta &dlg) {
-            dlg.optUrl->click();
-            QTest::keyClicks(dlg.txtContent, u"5"_s);
-            close(dlg);
-        });
-        PageMetaClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s);
-        EXPECT_EQ(selected(), u"b"_s);
-        EXPECT_EQ(doc->StartTag, u"<X>"_s);
-        EXPECT_FALSE(doc->isModified());
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmMeta>(PageMetaClick, [](TfrmMeta &dlg) {
+        dlg.optUrl->click();
+        QTest::keyClicks(dlg.txtContent, u"5"_s);
+    });
 }
 
 } // namespace

@@ -440,25 +440,9 @@ TEST_F(PageCommandTest, ACancelledColourStaysForTheNextUse)
 
 TEST_F(PageCommandTest, CancelAndEscapeChangeNothing)
 {
-    const std::function<void(TfrmPage &)> closes[] = {
-        [](TfrmPage &dlg) { dlg.CancelBtn->click(); },
-        [](TfrmPage &dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); },
-        [](TfrmPage &dlg) { dlg.close(); },
-    };
-    for (const auto &close : closes) {
-        setText(u"abc"_s);
-        selectText(u"b"_s);
-        doc->StartTag = u"<X>"_s;
-        whenShown<TfrmPage>([close](TfrmPage &dlg) {
-            dlg.chkMargin->setChecked(true);
-            close(dlg);
-        });
-        PageConfigClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s);
-        EXPECT_EQ(selected(), u"b"_s);
-        EXPECT_EQ(doc->StartTag, u"<X>"_s);
-        EXPECT_FALSE(doc->isModified());
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmPage>(PageConfigClick, [](TfrmPage &dlg) {
+        dlg.chkMargin->setChecked(true);
+    });
 }
 
 } // namespace

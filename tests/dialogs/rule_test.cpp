@@ -255,25 +255,9 @@ TEST_F(RuleCommandTest, TheColourBoxStaysTickedForTheNextRule)
 
 TEST_F(RuleCommandTest, CancelAndEscapeChangeNothing)
 {
-    const std::function<void(TfrmLine &)> closes[] = {
-        [](TfrmLine &dlg) { dlg.CancelBtn->click(); },
-        [](TfrmLine &dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); },
-        [](TfrmLine &dlg) { dlg.close(); },
-    };
-    for (const auto &close : closes) {
-        setText(u"abc"_s);
-        selectText(u"b"_s);
-        doc->EndTag = u"<X>"_s;
-        whenShown<TfrmLine>([close](TfrmLine &dlg) {
-            dlg.chkNoShade->click();
-            close(dlg);
-        });
-        PageKeisenClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"abc"_s);
-        EXPECT_EQ(selected(), u"b"_s);
-        EXPECT_EQ(doc->EndTag, u"<X>"_s);
-        EXPECT_FALSE(doc->isModified());
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmLine>(PageKeisenClick, [](TfrmLine &dlg) {
+        dlg.chkNoShade->click();
+    });
 }
 
 } // namespace
