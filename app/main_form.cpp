@@ -9,8 +9,10 @@
 #include "document/doc_editor.h"
 #include "document/file_commands.h"
 #include "document/mdi_child.h"
+#include "platform/install_layout.h"
 #include "platform/locale_text.h"
 #include "platform/platform.h"
+#include "platform/program_icon.h"
 #include "platform/text_file.h"
 
 #include <QCloseEvent>
@@ -82,6 +84,7 @@ TMainForm::TMainForm(QWidget *parent)
     installBarAccessibility();
     setObjectName(u"MainForm"_s);
     setWindowTitle(u"Ｍａｒｑｕｉｌｌ"_s);
+    setWindowIcon(programIcon());
 
     ClientArea->setObjectName(u"ClientArea"_s);
     ClientArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
@@ -113,7 +116,7 @@ TMainForm::TMainForm(QWidget *parent)
     AboutBox = new TAboutBox(this);
     m_dialogs.setBrowserSettings(this);
 
-    HelpFile = platform().programFolder() + u"marquill.html"_s;
+    HelpFile = helpFilePath(platform().programFolder());
     buildMainMenus();
     buildToolbars();
     connect(ClientArea, &QMdiArea::subWindowActivated, this, &TMainForm::activeWindowChanged);

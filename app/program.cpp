@@ -1,12 +1,17 @@
 #include "app/program.h"
 
+#include "app/command_line.h"
 #include "app/main_form.h"
+#include "platform/program_icon.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -26,10 +31,12 @@ void substituteWindowsFonts()
 
 } // namespace
 
-void openStartupFile(TMainForm &mainForm, const QStringList &arguments)
+void openStartupFiles(TMainForm &mainForm, const QStringList &files)
 {
-    if (arguments.size() > 1 && QFileInfo(arguments.at(1)).isFile())
-        mainForm.OpenDocumentWindow(arguments.at(1));
+    for (const QString &name : files) {
+        if (QFileInfo(name).isFile())
+            mainForm.OpenDocumentWindow(name);
+    }
 }
 
 void setUpApplication(QApplication &app)
@@ -39,6 +46,8 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(u"Marquill 32"_s);
     QApplication::setDesktopFileName(u"marquill"_s);
     QApplication::setApplicationVersion(QStringLiteral(MARQUILL_VERSION));
+    // Dialogs and message boxes take it from here.
+    QApplication::setWindowIcon(programIcon());
 
     // The program speaks Japanese, Qt's own dialogs included.
     auto *qtTranslator = new QTranslator(&app);
@@ -47,13 +56,53 @@ void setUpApplication(QApplication &app)
     substituteWindowsFonts();
 }
 
+namespace {
+
+// Prints what the command line asked for; the exit code when that is all the
+// run does.
+std::optional<int> answerWithoutWindow(const CommandLine &commandLine)
+{
+    switch (commandLine.request) {
+    case CommandLine::Request::Run:
+        return std::nullopt;
+    case CommandLine::Request::Help:
+    case CommandLine::Request::Version:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Request::Error:
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+    return std::nullopt;
+}
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int runMarquill(int argc, char *argv[])
 {
+    // Help and the version are answered before the toolkit wants a display.
+    const CommandLine early = readCommandLine(argumentsOf(argc, argv));
+    if (early.request == CommandLine::Request::Help
+        || early.request == CommandLine::Request::Version)
+        return *answerWithoutWindow(early);
+
     QApplication app(argc, argv);
     setUpApplication(app);
+    // Read again without the toolkit's own options (-platform, -style...).
+    const CommandLine commandLine = readCommandLine(QApplication::arguments());
+    if (const std::optional<int> exitCode = answerWithoutWindow(commandLine))
+        return *exitCode;
 
     TMainForm mainForm;
     mainForm.show();
-    openStartupFile(mainForm, QApplication::arguments());
+    openStartupFiles(mainForm, commandLine.files);
     return app.exec();
 }

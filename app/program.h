@@ -5,14 +5,16 @@
 class QApplication;
 class TMainForm;
 
-// Starts the editor: the main window, then the file named by the first
-// argument when it exists, then the event loop.
+// Starts the editor: --help and --version answered without a window;
+// otherwise the main window, then each file argument that names a file, then
+// the event loop.
 int runMarquill(int argc, char *argv[]);
 
 // What the program sets on the application before its first window: its
 // name, Qt's own texts in Japanese, stand-ins for the Windows fonts.
 void setUpApplication(QApplication &app);
 
-// Opens the file named by the first argument after the program name, when
-// it exists. It is not added to the recent files.
-void openStartupFile(TMainForm &mainForm, const QStringList &arguments);
+// Opens each of `files` that names an existing file, in order; any other name
+// opens nothing. They are not added to the recent files, nor checked against
+// the windows already open.
+void openStartupFiles(TMainForm &mainForm, const QStringList &files);

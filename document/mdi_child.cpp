@@ -4,6 +4,7 @@
 #include "document/edit_commands.h"
 #include "document/file_commands.h"
 #include "document/find_dialogs.h"
+#include "platform/program_icon.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,6 +16,8 @@ TMDIChild::TMDIChild(QSize frameClientSize, QWidget *parent)
 {
     setObjectName(QStringLiteral("MDIChild"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A sub-window without an icon of its own shows the toolkit's logo.
+    setWindowIcon(programIcon());
     lblFilename->setObjectName(QStringLiteral("lblFilename"));
     lblFilename->hide();
     setWidget(txtDoc);

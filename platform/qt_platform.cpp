@@ -3,6 +3,7 @@
 #include "platform/file_filter.h"
 #include "platform/help_viewer.h"
 #include "platform/input_box.h"
+#include "platform/install_layout.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -310,11 +311,5 @@ QString QtPlatform::programFolder() const
 
 QString QtPlatform::configFilePath() const
 {
-    // Beside the program when it runs from its own (unpacked or build) folder;
-    // an installed program keeps its settings in the user's configuration.
-    const QString folder = programFolder();
-    if (QFileInfo(folder).isWritable())
-        return folder + u"MARQUILL.INI"_s;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + u"/marquill/MARQUILL.INI"_s;
+    return settingsFilePath(programFolder());
 }

@@ -183,11 +183,11 @@ TEST_F(MainForm, TheStartupFileOpensWithoutTouchingTheRecentList)
 {
     const QString file = path("start.html");
     writeBytes(file, "<B>");
-    openStartupFile(*form, {u"marquill"_s, path("nothing-here.html")});
+    openStartupFiles(*form, {path("nothing-here.html")});
     EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
-    openStartupFile(*form, {u"marquill"_s, fake.folder.path()});  // a folder is no file
+    openStartupFiles(*form, {fake.folder.path()});  // a folder is no file
     EXPECT_TRUE(form->ClientArea->subWindowList().isEmpty());
-    openStartupFile(*form, {u"marquill"_s, file});
+    openStartupFiles(*form, {file});
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->fileName(), file);
     EXPECT_TRUE(form->Recent.at(0).isEmpty());

@@ -39,7 +39,7 @@ protected:
         const QString original = path("original.html");
         const QString copy = path(qPrintable(u"copy%1.html"_s.arg(n)));
         writeBytes(original, bytes);
-        openStartupFile(*form, {u"marquill"_s, original});
+        openStartupFiles(*form, {original});
         TMDIChild *doc = current();
         if (!doc || doc->fileName() != original)
             return "<not opened>";
