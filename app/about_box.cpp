@@ -1,5 +1,7 @@
 #include "app/about_box.h"
 
+#include "platform/program_icon.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,6 +14,9 @@ TAboutBox::TAboutBox(QWidget *parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("ProgramIcon"));
+    icon->setPixmap(programIcon().pixmap(64, 64));
     auto *product = new QLabel(QStringLiteral("Marquill 32"), this);
     product->setObjectName(QStringLiteral("ProductName"));
     QFont big = product->font();
@@ -32,6 +37,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(icon, 0, Qt::AlignHCenter);
     layout->addWidget(product, 0, Qt::AlignHCenter);
     layout->addWidget(version, 0, Qt::AlignHCenter);
     layout->addSpacing(fontMetrics().height());

@@ -1,10 +1,12 @@
 #include "main_form_fixture.h"
 
+#include "app/about_box.h"
 #include "app/program.h"
 #include "platform/program_icon.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -43,7 +45,17 @@ TEST(ProgramIcon, EverySizeIsDrawnAtItsOwnSizeOnATransparentGround)
     }
 }
 
-using WindowIcons = MainFormFixture;
+// Windows without an icon of their own would fall back to the application's;
+// with none there either, the toolkit draws its logo.
+class WindowIcons : public MainFormFixture
+{
+protected:
+    void SetUp() override
+    {
+        QApplication::setWindowIcon(QIcon());
+        MainFormFixture::SetUp();
+    }
+};
 
 TEST_F(WindowIcons, TheMainWindowAndEveryDocumentWindowShowTheProgramsIcon)
 {
@@ -57,6 +69,16 @@ TEST_F(WindowIcons, TheMainWindowAndEveryDocumentWindowShowTheProgramsIcon)
     // Maximized, the window's icon moves to the menu bar's corner.
     windows.first()->showMaximized();
     EXPECT_TRUE(isProgramIcon(windows.first()->windowIcon()));
+    // Its own, not only the frame's passed down.
+    TMDIChild alone(QSize(400, 300));
+    EXPECT_TRUE(isProgramIcon(alone.windowIcon()));
+}
+
+TEST_F(WindowIcons, TheVersionBoxShowsTheIcon)
+{
+    const auto *icon = form->AboutBox->findChild<QLabel *>(u"ProgramIcon"_s);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), drawn(programIcon(), 64));
 }
 
 TEST(ApplicationIcon, DialogsAndMessageBoxesTakeTheProgramsIcon)
