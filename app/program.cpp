@@ -34,8 +34,12 @@ void substituteWindowsFonts()
 void openStartupFiles(TMainForm &mainForm, const QStringList &files)
 {
     for (const QString &name : files) {
-        if (QFileInfo(name).isFile())
-            mainForm.OpenDocumentWindow(name);
+        if (!QFileInfo(name).isFile())
+            continue;
+        // Past the window budget every file would bring the same warning;
+        // once is enough.
+        if (!mainForm.OpenDocumentWindow(name) && mainForm.DocumentCounter >= DocumentTable::Slots)
+            break;
     }
 }
 

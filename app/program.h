@@ -16,5 +16,6 @@ void setUpApplication(QApplication &app);
 
 // Opens each of `files` that names an existing file, in order; any other name
 // opens nothing. They are not added to the recent files, nor checked against
-// the windows already open.
+// the windows already open. Once the window budget is spent, its warning is
+// shown once and the rest are left.
 void openStartupFiles(TMainForm &mainForm, const QStringList &files);

@@ -156,4 +156,16 @@ TEST_F(StartupFiles, ARelativeNameIsTakenInTheCurrentFolder)
     EXPECT_EQ(current()->fileName(), u"here.html"_s);
 }
 
+TEST_F(StartupFiles, PastTheWindowBudgetTheWarningComesOnce)
+{
+    const QString file = path("page.html");
+    writeBytes(file, "x");
+    for (int i = 0; i < DocumentTable::Slots - 2; ++i)
+        form->FileNewItemClick();
+    openStartupFiles(*form, QStringList(5, file));
+    EXPECT_EQ(form->ClientArea->subWindowList().size(), DocumentTable::Slots);
+    EXPECT_EQ(fake.messageTexts(),
+              QStringList{u"作業領域がとれません。プログラムを再起動してください。"_s});
+}
+
 } // namespace
