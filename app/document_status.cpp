@@ -31,9 +31,11 @@ QLabel *panel(QStatusBar *bar, const QString &name, const QString &description, 
     label->setObjectName(name);
     label->setAccessibleDescription(description);
     label->setAlignment(Qt::AlignCenter);
-    // Wide enough for usual values, so typing does not make the bar lay
-    // itself out again.
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + 8);
+    // A fixed size: a new text in a label that may change its size makes the
+    // whole bar lay itself out and repaint at every keystroke.
+    label->setText(widest);
+    label->setFixedSize(label->sizeHint() + QSize(8, 0));
+    label->clear();
     bar->addPermanentWidget(label);
     return label;
 }
@@ -42,7 +44,7 @@ QLabel *panel(QStatusBar *bar, const QString &name, const QString &description, 
 
 DocumentStatus::DocumentStatus(QStatusBar *bar)
     : QObject(bar)
-    , StatusCaret(panel(bar, u"StatusCaret"_s, u"ｶｰｿﾙ位置"_s, u"99999 行 9999 列"_s))
+    , StatusCaret(panel(bar, u"StatusCaret"_s, u"ｶｰｿﾙ位置"_s, u"9999999 行 99999 列"_s))
     , StatusModified(panel(bar, u"StatusModified"_s, u"変更状態"_s, u"更新"_s))
     , StatusEncoding(panel(bar, u"StatusEncoding"_s, u"文字ｺｰﾄﾞ"_s, u"Shift_JIS"_s))
 {
