@@ -44,7 +44,7 @@ QLabel *panel(QStatusBar *bar, const QString &name, const QString &description, 
 
 DocumentStatus::DocumentStatus(QStatusBar *bar)
     : QObject(bar)
-    , StatusCaret(panel(bar, u"StatusCaret"_s, u"ｶｰｿﾙ位置"_s, u"9999999 行 99999 列"_s))
+    , StatusCaret(panel(bar, u"StatusCaret"_s, u"ｶｰｿﾙ位置"_s, u"9999999 行 9999999 列"_s))
     , StatusModified(panel(bar, u"StatusModified"_s, u"変更状態"_s, u"更新"_s))
     , StatusEncoding(panel(bar, u"StatusEncoding"_s, u"文字ｺｰﾄﾞ"_s, u"Shift_JIS"_s))
 {
