@@ -118,24 +118,4 @@ TEST_F(StatusBar, ColumnsCountCharactersNotUnits)
     EXPECT_EQ(panel("StatusCaret"), u"2 行 1 列"_s);
 }
 
-TEST_F(StatusBar, TheEncodingIsTheOneThePageWasReadIn)
-{
-    const QString sjis = path("sjis.html");
-    const QString utf8 = path("utf8.html");
-    const QString marked = path("marked.html");
-    writeBytes(sjis, "\x93\xfa\x96\x7b\r\n");
-    writeBytes(utf8, "\xe6\x97\xa5\xe6\x9c\xac\n");
-    writeBytes(marked, "\xef\xbb\xbf<P>\n");
-    fake.openNames = {sjis, utf8, marked};
-    form->FileOpenItemClick();
-    EXPECT_EQ(panel("StatusEncoding"), u"Shift_JIS"_s);
-    TMDIChild *first = current();
-    form->FileOpenItemClick();
-    EXPECT_EQ(panel("StatusEncoding"), u"UTF-8"_s);
-    form->FileOpenItemClick();
-    EXPECT_EQ(panel("StatusEncoding"), u"UTF-8"_s);
-    activate(first);
-    EXPECT_EQ(panel("StatusEncoding"), u"Shift_JIS"_s);
-}
-
 } // namespace

@@ -1,6 +1,5 @@
 #include "main_form_fixture.h"
 
-#include "app/program.h"
 #include "document/file_commands.h"
 #include "support/file_bytes.h"
 
@@ -109,16 +108,6 @@ TEST_F(Utf8Page, NewDocumentsAreShiftJis)
     EXPECT_FALSE(saveDocument(*doc));
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_TRUE(fake.messages[0].text.contains(u"Shift-JIS"_s));
-}
-
-TEST_F(Utf8Page, TheCommandLineFileIsDetectedToo)
-{
-    const QString file = path("start.html");
-    writeBytes(file, "\xe6\x97\xa5\xe6\x9c\xac\n");
-    openStartupFile(*form, {u"marquill"_s, file});
-    ASSERT_NE(current(), nullptr);
-    EXPECT_EQ(current()->encoding, TextEncoding::Utf8);
-    EXPECT_EQ(docText(current()), u"日本\r\n"_s);
 }
 
 // --- the busy cursor -------------------------------------------------------

@@ -110,20 +110,6 @@ TEST(DocumentEncoding, DetectsDecodesAndWritesBackTheSameBytes)
     }
 }
 
-TEST(DocumentEncoding, Utf8PagesHoldWhatShiftJisCannot)
-{
-    const QString text = u"é 😀 \u00A0 한국어\n"_s;
-    const EncodedText sjis = encodeDocument(text, LineEnd::CrLf, TextEncoding::ShiftJis);
-    EXPECT_EQ(sjis.unencodable, u"é"_s);
-    EXPECT_EQ(sjis.line, 1);
-
-    const EncodedText utf8 = encodeDocument(text, LineEnd::CrLf, TextEncoding::Utf8);
-    EXPECT_TRUE(utf8.unencodable.isEmpty());
-    EXPECT_EQ(hex(utf8.bytes), hex(text.toUtf8().replace("\n", "\r\n")));
-    const EncodedText marked = encodeDocument(text, LineEnd::Lf, TextEncoding::Utf8Bom);
-    EXPECT_EQ(hex(marked.bytes), hex("\xef\xbb\xbf" + text.toUtf8()));
-}
-
 TEST(DocumentEncoding, EditorBreaksAndOddUnitsAreWrittenSafely)
 {
     const struct {
