@@ -2,6 +2,8 @@
 
 #include "app/about_box.h"
 #include "app/bar_accessibility.h"
+#include "app/document_status.h"
+#include "app/file_drop.h"
 #include "app/menu_rows.h"
 #include "app/settings.h"
 #include "app/tool_panel.h"
@@ -9,6 +11,7 @@
 #include "document/doc_editor.h"
 #include "document/file_commands.h"
 #include "document/mdi_child.h"
+#include "platform/busy_cursor.h"
 #include "platform/install_layout.h"
 #include "platform/locale_text.h"
 #include "platform/platform.h"
@@ -110,6 +113,7 @@ TMainForm::TMainForm(QWidget *parent)
     StatusPanel1->setAccessibleDescription(u"入力ﾓｰﾄﾞ"_s);
     statusBar()->setObjectName(u"StatusBar"_s);
     statusBar()->addWidget(StatusPanel0, 1);
+    m_status = new DocumentStatus(statusBar());
     statusBar()->addPermanentWidget(StatusPanel1);
     nameBarParts(*this);
 
@@ -120,6 +124,8 @@ TMainForm::TMainForm(QWidget *parent)
     buildMainMenus();
     buildToolbars();
     connect(ClientArea, &QMdiArea::subWindowActivated, this, &TMainForm::activeWindowChanged);
+    m_drops = new FileDropCatcher([this](const QStringList &files) { openDroppedFiles(files); }, this);
+    m_drops->watch(this);
     DocumentCounter = 0;
     LoadSettings();
     UpdateRecentMenu();
@@ -244,6 +250,7 @@ void TMainForm::activeWindowChanged()
         SyncRecentMenu(*doc);
         showTypingMode(doc->TypingMode());
     }
+    m_status->follow(doc);
     UpdateMenuItems();
 }
 
@@ -317,10 +324,12 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
                            MessageButtons::Ok);
         return nullptr;
     }
+    BusyCursor busy;
     std::optional<LoadedText> loaded;
     if (QFileInfo(name).isFile()) {
         loaded = readTextFile(name);
         if (!loaded) {
+            busy.release();
             platform().message(this, MessageKind::Error,
                                u"ﾌｧｲﾙ %1 は開けません"_s.arg(QDir::toNativeSeparators(name)),
                                MessageButtons::Ok, u"Marquill 32"_s);
@@ -330,6 +339,8 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
 
     auto *doc = new TMDIChild(ClientArea->viewport()->size());
     buildDocumentMenus(*doc);
+    // Files dropped on the text open too, instead of landing in it as names.
+    m_drops->watch(doc->txtDoc->viewport());
     doc->txtDoc->setFont(QFont(DisplayFont.family(), DisplayFont.pointSize()));
     doc->setWindowTitle(name);
     // Shown before it gets its text, so that the text is laid out once, at
@@ -340,6 +351,7 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
         doc->txtDoc->setPlainText(loaded->text);
         doc->setFileName(name);
         doc->lineEnd = loaded->lineEnd;
+        doc->encoding = loaded->encoding;
     } else {
         doc->txtDoc->setPlainText(documentTemplate);
     }
@@ -386,17 +398,38 @@ void TMainForm::FileNewItemClick(QObject *)
 void TMainForm::FileOpenItemClick(QObject *)
 {
     const std::optional<QString> name = platform().openFileName(this, QString::fromUtf16(HtmlFileFilter));
-    if (!name)
-        return;
+    if (name)
+        openUnlessOpen(*name);
+}
+
+TMDIChild *TMainForm::openUnlessOpen(const QString &name)
+{
     for (TMDIChild *doc : Documents.filled()) {
-        if (sameTextIgnoringCase(doc->windowTitle(), *name)) {
+        if (sameTextIgnoringCase(doc->windowTitle(), name)) {
             platform().message(this, MessageKind::Warning, u"このファイルはすでに開いています"_s,
                                MessageButtons::Ok);
-            return;
+            return nullptr;
         }
     }
-    PushRecentFile(*name);
-    OpenDocumentWindow(*name);
+    PushRecentFile(name);
+    return OpenDocumentWindow(name);
+}
+
+void TMainForm::openDroppedFiles(const QStringList &names)
+{
+    for (const QString &name : names) {
+        const QFileInfo file(name);
+        // Open would make a new page named after a folder; a drop means a file.
+        if (!file.isFile() || !file.isReadable()) {
+            platform().message(this, MessageKind::Error,
+                               u"ﾌｧｲﾙ %1 は開けません"_s.arg(QDir::toNativeSeparators(name)),
+                               MessageButtons::Ok, u"Marquill 32"_s);
+            continue;
+        }
+        // One budget warning is enough for the whole drop.
+        if (!openUnlessOpen(name) && DocumentCounter >= DocumentTable::Slots)
+            break;
+    }
 }
 
 void TMainForm::FileExitItemClick(QObject *)

@@ -13,6 +13,8 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolButton;
+class DocumentStatus;
+class FileDropCatcher;
 class TAboutBox;
 class TMDIChild;
 
@@ -35,6 +37,10 @@ public:
     TMDIChild *OpenDocumentWindow(const QString &name);
     // The document window the commands work on, nullptr when there is none.
     TMDIChild *activeDocument() const;
+
+    // Opens files dropped on the frame, in order, as Open does; a folder or
+    // a file that cannot be read gets the message a failed open gets.
+    void openDroppedFiles(const QStringList &names);
 
     void FileNewItemClick(QObject *sender = nullptr);
     void FileOpenItemClick(QObject *sender = nullptr);
@@ -101,6 +107,9 @@ private:
     void forwardToDocument(DocumentCommand command, QObject *button);
     void buildDocumentMenus(TMDIChild &doc);
     void mergeMenus(TMDIChild *doc);
+    // Open after the file name is chosen: the test for an open file, the
+    // recent list, the window.
+    TMDIChild *openUnlessOpen(const QString &name);
     void activeWindowChanged();
     void documentClosing(TMDIChild *doc);
     void documentSaved(TMDIChild *doc, const QString &fileName);
@@ -114,6 +123,8 @@ private:
     // The toolbar buttons that need a document window.
     QList<QToolButton *> m_documentButtons;
     TMDIChild *m_closingDocument = nullptr;
+    DocumentStatus *m_status = nullptr;
+    FileDropCatcher *m_drops = nullptr;
     // The attribute dialogs, made on first use and kept for the run.
     DialogOwner m_dialogs{this};
 };

@@ -2,6 +2,7 @@
 
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
+#include "platform/busy_cursor.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 
@@ -41,7 +42,9 @@ QString codePoint(const QString &character)
 bool writeDocument(TMDIChild &doc)
 {
     const QString name = doc.fileName();
-    const SaveResult result = writeTextFile(name, doc.txtDoc->rawText(), doc.lineEnd);
+    BusyCursor busy;
+    const SaveResult result = writeTextFile(name, doc.txtDoc->rawText(), doc.lineEnd, doc.encoding);
+    busy.release();
     switch (result.status) {
     case SaveResult::Status::Saved:
         return true;

@@ -57,6 +57,8 @@ public:
     // How lines end when the text is written (a file whose lines all ended
     // in LF keeps LF; everything else gets CR LF).
     LineEnd lineEnd = LineEnd::CrLf;
+    // The encoding the file was read in, and is written back in.
+    TextEncoding encoding = TextEncoding::ShiftJis;
 
     int TypingMode() const;
 

@@ -1,22 +1,47 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <optional>
 
-// A document file: CP932 bytes with CR LF line ends, read and written without
-// losing a byte.
+// A document file: CP932 (or UTF-8) bytes with CR LF line ends, read and
+// written without losing a byte.
 
 enum class LineEnd { CrLf, Lf };
+
+// Utf8Bom: UTF-8 that starts with a byte-order mark, which is kept.
+enum class TextEncoding { ShiftJis, Utf8, Utf8Bom };
 
 struct LoadedText {
     QString text;              // lines separated by '\n'
     LineEnd lineEnd = LineEnd::CrLf;  // Lf only when every line end in the file is a lone LF
+    TextEncoding encoding = TextEncoding::ShiftJis;
 };
 
+// The document in `bytes`: UTF-8 when they start with a byte-order mark or
+// are valid UTF-8 holding at least one multi-byte sequence, CP932 otherwise.
 // CR LF, a lone LF and a lone CR each become one '\n'.
-// nullopt when the file cannot be opened or read.
+LoadedText decodeDocument(QByteArrayView bytes);
+
+// decodeDocument() of the file's bytes; nullopt when the file cannot be
+// opened or read.
 std::optional<LoadedText> readTextFile(const QString &path);
+
+struct EncodedText {
+    QByteArray bytes;
+    // Shift-JIS only: the first character CP932 cannot hold and its 1-based
+    // line; empty when every character was encoded.
+    QString unencodable;
+    qsizetype line = 0;
+};
+
+// `text` separates lines by '\n' or U+2029 (the editor's block separator);
+// each becomes CR LF or LF as `lineEnd` says. Stops at a character the
+// encoding cannot hold (only CP932 has such characters).
+EncodedText encodeDocument(QStringView text, LineEnd lineEnd,
+                           TextEncoding encoding = TextEncoding::ShiftJis);
 
 struct SaveResult {
     enum class Status { Saved, Unencodable, WriteFailed };
@@ -28,8 +53,8 @@ struct SaveResult {
     QString errorString;
 };
 
-// `text` separates lines by '\n' or U+2029 (the editor's block separator);
-// each becomes CR LF or LF as `lineEnd` says. Writes to a temporary file in the
-// same folder and renames it over `path`, so a failure never leaves a
-// truncated file; nothing is written when a character cannot be encoded.
-SaveResult writeTextFile(const QString &path, QStringView text, LineEnd lineEnd);
+// encodeDocument(), then writes to a temporary file in the same folder and
+// renames it over `path`, so a failure never leaves a truncated file; nothing
+// is written when a character cannot be encoded.
+SaveResult writeTextFile(const QString &path, QStringView text, LineEnd lineEnd,
+                         TextEncoding encoding = TextEncoding::ShiftJis);

@@ -57,9 +57,11 @@ TEST_F(Accessibility, TheStatusBarAndToolbarsOfferOnlyShownNamedObjects)
     }
     EXPECT_EQ(accessible(form->SpeedPanel)->text(QAccessible::Name), u"SpeedPanel"_s);
     EXPECT_EQ(accessible(form->pnlExt)->text(QAccessible::Name), u"pnlExt"_s);
-    // The size grip and the typing mode; the empty panel is not offered.
+    // The size grip, the caret, the encoding and the typing mode; the empty
+    // panels (no message, no unsaved changes) are not offered.
     QAccessibleInterface *status = accessible(form->statusBar());
-    EXPECT_EQ(childNames(status), (QStringList{u"ｻｲｽﾞ変更"_s, u"挿入"_s}));
+    EXPECT_EQ(childNames(status),
+              (QStringList{u"ｻｲｽﾞ変更"_s, u"1 行 1 列"_s, u"Shift_JIS"_s, u"挿入"_s}));
     // A hint on show is what the bar says.
     EXPECT_EQ(status->text(QAccessible::Name), u"ｽﾃｰﾀｽﾊﾞｰ"_s);
     form->statusBar()->showMessage(u"最後にタグを挿入した前の状態に戻します"_s);

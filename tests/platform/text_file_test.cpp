@@ -231,7 +231,7 @@ TEST_F(TextFileTest, HandMadeFilesRoundTrip)
         writeBytes(in, c.bytes);
         const std::optional<LoadedText> loaded = readTextFile(in);
         ASSERT_TRUE(loaded.has_value());
-        const SaveResult result = writeTextFile(out, loaded->text, loaded->lineEnd);
+        const SaveResult result = writeTextFile(out, loaded->text, loaded->lineEnd, loaded->encoding);
         ASSERT_EQ(result.status, SaveResult::Status::Saved);
         EXPECT_EQ(hex(readBytes(out)), hex(c.bytes));
     }

@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include <QApplication>
+
 FakePlatform::FakePlatform()
 {
     setPlatform(this);
@@ -13,7 +15,8 @@ FakePlatform::~FakePlatform()
 Answer FakePlatform::message(QWidget *, MessageKind kind, const QString &text,
                              MessageButtons buttons, const QString &title)
 {
-    messages.append({kind, title, text, buttons});
+    const QCursor *cursor = QApplication::overrideCursor();
+    messages.append({kind, title, text, buttons, cursor && cursor->shape() == Qt::WaitCursor});
     if (!answers.isEmpty())
         return answers.takeFirst();
     switch (buttons) {

@@ -18,6 +18,8 @@ public:
         QString title;
         QString text;
         MessageButtons buttons;
+        // A box must not come up under the busy cursor.
+        bool underBusyCursor = false;
     };
     struct FileRequest {
         QString filter;
