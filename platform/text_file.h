@@ -14,8 +14,13 @@ struct LoadedText {
     LineEnd lineEnd = LineEnd::CrLf;  // Lf only when every line end in the file is a lone LF
 };
 
+// The largest page opened: its text takes three times as much memory
+// (bytes, characters, the editor's copy).
+constexpr qint64 MaxPageBytes = qint64(512) << 20;
+
 // CR LF, a lone LF and a lone CR each become one '\n'.
-// nullopt when the file cannot be opened or read.
+// nullopt when the file cannot be opened or read, is not a regular file
+// (a FIFO is never waited on) or is larger than MaxPageBytes.
 std::optional<LoadedText> readTextFile(const QString &path);
 
 struct SaveResult {
