@@ -8,13 +8,17 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolButton;
+class PageRecovery;
+class RecoverySession;
 class TAboutBox;
 class TMDIChild;
+struct RecoveryRecord;
 
 // The main window: a frame of document windows with the menus, the two
 // toolbar rows and the status bar. It owns the window table, the recent-file
@@ -31,8 +35,15 @@ public:
 
     // The one way a document window is made: the file `name` when it exists,
     // otherwise a new document from the template with `name` as its caption.
-    // nullptr when the window budget is used up or the file cannot be read.
+    // nullptr when the window budget is used up or the file cannot be read:
+    // a folder, a FIFO or a device, or a file above MaxPageBytes, is refused
+    // with a message.
     TMDIChild *OpenDocumentWindow(const QString &name);
+    // A page a crashed run left unsaved, as it was: its caption, file name
+    // and line ends, its text, modified. nullptr when the budget is used up.
+    TMDIChild *OpenRecoveredWindow(const RecoveryRecord &page);
+    // Where this run keeps copies of its unsaved pages.
+    RecoverySession &recoverySession() const;
     // The document window the commands work on, nullptr when there is none.
     TMDIChild *activeDocument() const;
 
@@ -99,6 +110,9 @@ private:
                     std::span<const ToolButtonRow> above);
     // Runs a toolbar's document command on the active document window.
     void forwardToDocument(DocumentCommand command, QObject *button);
+    bool windowBudgetLeft();
+    TMDIChild *addDocumentWindow(const QString &caption, const QString &text);
+    PageRecovery *watchForRecovery(TMDIChild &doc);
     void buildDocumentMenus(TMDIChild &doc);
     void mergeMenus(TMDIChild *doc);
     void activeWindowChanged();
@@ -114,6 +128,8 @@ private:
     // The toolbar buttons that need a document window.
     QList<QToolButton *> m_documentButtons;
     TMDIChild *m_closingDocument = nullptr;
+    // Shared with the windows' copy keepers, so it outlives the last of them.
+    std::shared_ptr<RecoverySession> m_recovery;
     // The attribute dialogs, made on first use and kept for the run.
     DialogOwner m_dialogs{this};
 };

@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "app/main_form.h"
+#include "app/recovery_offer.h"
+#include "app/typing_hook.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -28,7 +30,8 @@ void substituteWindowsFonts()
 
 void openStartupFile(TMainForm &mainForm, const QStringList &arguments)
 {
-    if (arguments.size() > 1 && QFileInfo(arguments.at(1)).isFile())
+    // A folder, FIFO or device is named to the user by OpenDocumentWindow.
+    if (arguments.size() > 1 && QFileInfo::exists(arguments.at(1)))
         mainForm.OpenDocumentWindow(arguments.at(1));
 }
 
@@ -54,6 +57,8 @@ int runMarquill(int argc, char *argv[])
 
     TMainForm mainForm;
     mainForm.show();
+    offerRecoveredPages(mainForm);
     openStartupFile(mainForm, QApplication::arguments());
+    typeTestTextFromEnvironment(mainForm);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
+#include "platform/file_state.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 
@@ -38,12 +39,30 @@ QString codePoint(const QString &character)
                           : QStringLiteral("U+%1").arg(ucs4.first(), 4, 16, QLatin1Char('0')).toUpper();
 }
 
+// Another program's newer text is not overwritten unasked. A file that is
+// gone is simply written again: there is nothing on disk to lose.
+bool mayOverwrite(TMDIChild &doc)
+{
+    const QString name = doc.fileName();
+    const FileState now = fileState(name);
+    if (now.kind != FileKind::Regular || (doc.fileStamp && *doc.fileStamp == now.stamp))
+        return true;
+    return platform().message(&doc, MessageKind::Confirmation,
+                              u"ﾌｧｲﾙ %1 は他のﾌﾟﾛｸﾞﾗﾑで変更されています。\n"
+                              "上書きしますか？"_s.arg(QDir::toNativeSeparators(name)),
+                              MessageButtons::YesNo)
+            == Answer::Yes;
+}
+
 bool writeDocument(TMDIChild &doc)
 {
     const QString name = doc.fileName();
+    if (!mayOverwrite(doc))
+        return false;
     const SaveResult result = writeTextFile(name, doc.txtDoc->rawText(), doc.lineEnd);
     switch (result.status) {
     case SaveResult::Status::Saved:
+        doc.fileStamp = fileState(name).stamp;
         return true;
     case SaveResult::Status::Unencodable:
         selectCharacterAt(doc, result.line, result.character);
@@ -90,6 +109,12 @@ bool saveDocumentAs(TMDIChild &doc)
         return false;
     doc.setWindowTitle(*chosen);
     doc.setFileName(*chosen);
+    // The name dialog has asked about replacing a file already there.
+    const FileState chosenState = fileState(*chosen);
+    if (chosenState.kind == FileKind::Regular)
+        doc.fileStamp = chosenState.stamp;
+    else
+        doc.fileStamp.reset();
     doc.setModified(true);
     return saveDocument(doc);
 }

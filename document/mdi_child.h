@@ -1,11 +1,13 @@
 #pragma once
 
 #include "document/tag_types.h"
+#include "platform/file_state.h"
 #include "platform/text_file.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -57,6 +59,9 @@ public:
     // How lines end when the text is written (a file whose lines all ended
     // in LF keeps LF; everything else gets CR LF).
     LineEnd lineEnd = LineEnd::CrLf;
+    // The file as this window last read or wrote it (nullopt: there was
+    // none), so that a save notices a file someone else has rewritten.
+    std::optional<FileStamp> fileStamp;
 
     int TypingMode() const;
 

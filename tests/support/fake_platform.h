@@ -59,6 +59,8 @@ public:
 
     // MARQUILL.INI lives in a temporary folder of its own.
     QTemporaryDir folder;
+    // Copies of unsaved pages: in that folder unless a test points elsewhere.
+    QString recoveryPath = folder.filePath(QStringLiteral("recovery"));
 
     Answer message(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons,
                    const QString &title = {}) override;
@@ -74,6 +76,7 @@ public:
     bool startBrowser(const QString &browser, const QString &document) override;
     QString programFolder() const override;
     QString configFilePath() const override;
+    QString recoveryFolder() const override;
 
     QStringList messageTexts() const;
 };
