@@ -110,13 +110,4 @@ TEST_F(PageRecoveryTest, UndoingToTheFileSavingOrClosingRemovesTheCopy)
     EXPECT_FALSE(copy().has_value());
 }
 
-TEST_F(PageRecoveryTest, AnUnmodifiedPageIsNeverCopied)
-{
-    recovery->copyNow();
-    doc->txtDoc->moveCursor(QTextCursor::End);
-    QTest::qWait(300);
-    EXPECT_FALSE(copy().has_value());
-    EXPECT_TRUE(session->folder().isEmpty());
-}
-
 } // namespace

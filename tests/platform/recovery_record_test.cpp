@@ -85,14 +85,4 @@ TEST(RecoveryRecord, AnythingButAWholeRecordIsRefused)
     }
 }
 
-TEST(RecoveryRecord, UnknownKeysAreSkipped)
-{
-    QByteArray bytes = recoveryBytes({u"p"_s, {}, LineEnd::Lf, u"CP932"_s, std::nullopt, u"t"_s});
-    bytes.replace("encoding=", "bom=1\nencoding=");
-    const std::optional<RecoveryRecord> back = parseRecoveryBytes(bytes);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->lineEnd, LineEnd::Lf);
-    EXPECT_EQ(shown(back->text), "t");
-}
-
 } // namespace

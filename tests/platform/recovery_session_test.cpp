@@ -60,16 +60,6 @@ TEST_F(RecoverySessionTest, KeepsTheNewestCopyOfEachPageUntilDiscarded)
     EXPECT_TRUE(OrphanedPages(root).pages().isEmpty());
 }
 
-TEST_F(RecoverySessionTest, AnEndWithEveryPageDiscardedLeavesNothing)
-{
-    {
-        RecoverySession session(root);
-        session.store(7, page(u"a"_s, u"x"_s));
-        session.discard(7);
-    }
-    EXPECT_TRUE(entries(root).isEmpty());
-}
-
 TEST_F(RecoverySessionTest, PagesLeftAtTheEndAreOfferedOnceAndGoWhenDiscarded)
 {
     {
@@ -92,22 +82,6 @@ TEST_F(RecoverySessionTest, PagesLeftAtTheEndAreOfferedOnceAndGoWhenDiscarded)
     EXPECT_EQ(rest.pages().size(), 0);
 }
 
-TEST_F(RecoverySessionTest, TheLastOrphanGoneTheFolderGoes)
-{
-    {
-        RecoverySession session(root);
-        session.store(1, page(u"a"_s, u"x"_s));
-    }
-    {
-        OrphanedPages orphans(root);
-        ASSERT_EQ(orphans.pages().size(), 1);
-        orphans.discard(orphans.pages()[0]);
-    }
-    EXPECT_TRUE(entries(root).isEmpty());
-}
-
-// A process holding a session's lock keeps its pages to itself; killed, it
-// gives them up, since the kernel lets its lock go.
 TEST_F(RecoverySessionTest, APagesOwnerIsKnownByItsLockAliveOrKilled)
 {
     const QString folder = root + u"/1-99999"_s;
@@ -167,17 +141,6 @@ TEST_F(RecoverySessionTest, ADiskThatFillsUpLeavesNoPartialCopy)
     session.store(2, page(u"big"_s, u"fits again"_s));
     session.flush();
     EXPECT_EQ(readBytes(pageFile(session, 2)), recoveryBytes(page(u"big"_s, u"fits again"_s)));
-}
-
-TEST_F(RecoverySessionTest, AFolderThatCannotBeMadeLosesNothingElse)
-{
-    writeBytes(root, "a file where the folder should be");
-    RecoverySession session(root);
-    session.store(1, page(u"a"_s, u"x"_s));
-    session.flush();
-    EXPECT_TRUE(session.folder().isEmpty());
-    EXPECT_EQ(readBytes(root), "a file where the folder should be");
-    EXPECT_TRUE(OrphanedPages(root).pages().isEmpty());
 }
 
 } // namespace
