@@ -125,7 +125,7 @@ void RecoverySession::flush()
 void RecoverySession::run(std::function<void()> job)
 {
     if (!m_thread.isRunning())
-        m_thread.start(QThread::LowPriority);
+        m_thread.start();
     QMetaObject::invokeMethod(&m_worker, std::move(job), Qt::QueuedConnection);
 }
 
