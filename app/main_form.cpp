@@ -11,11 +11,14 @@
 #include "document/doc_editor.h"
 #include "document/file_commands.h"
 #include "document/mdi_child.h"
+#include "document/page_recovery.h"
 #include "platform/busy_cursor.h"
+#include "platform/file_state.h"
 #include "platform/install_layout.h"
 #include "platform/locale_text.h"
 #include "platform/platform.h"
 #include "platform/program_icon.h"
+#include "platform/recovery_session.h"
 #include "platform/text_file.h"
 
 #include <QCloseEvent>
@@ -83,6 +86,7 @@ TMainForm::TMainForm(QWidget *parent)
     , StatusPanel0(new QLabel(this))
     , StatusPanel1(new QLabel(u"挿入"_s, this))
     , DisplayFont(u"ＭＳ Ｐゴシック"_s, 11)
+    , m_recovery(std::make_shared<RecoverySession>(platform().recoveryFolder()))
 {
     installBarAccessibility();
     setObjectName(u"MainForm"_s);
@@ -316,45 +320,82 @@ void TMainForm::forwardToDocument(DocumentCommand command, QObject *button)
 
 // --- document windows ------------------------------------------------------
 
+bool TMainForm::windowBudgetLeft()
+{
+    if (DocumentCounter < DocumentTable::Slots)
+        return true;
+    platform().message(this, MessageKind::Warning,
+                       u"作業領域がとれません。プログラムを再起動してください。"_s,
+                       MessageButtons::Ok);
+    return false;
+}
+
 TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
 {
-    if (DocumentCounter >= DocumentTable::Slots) {
-        platform().message(this, MessageKind::Warning,
-                           u"作業領域がとれません。プログラムを再起動してください。"_s,
-                           MessageButtons::Ok);
+    if (!windowBudgetLeft())
         return nullptr;
-    }
     BusyCursor busy;
     std::optional<LoadedText> loaded;
-    if (QFileInfo(name).isFile()) {
-        loaded = readTextFile(name);
-        if (!loaded) {
+    const FileState state = fileState(name);
+    if (state.kind != FileKind::Missing) {
+        const QString shownName = QDir::toNativeSeparators(name);
+        if (state.kind == FileKind::Regular && state.stamp.size > MaxPageBytes) {
             busy.release();
             platform().message(this, MessageKind::Error,
-                               u"ﾌｧｲﾙ %1 は開けません"_s.arg(QDir::toNativeSeparators(name)),
+                               u"ﾌｧｲﾙ %1 は大きすぎて開けません (%2 MB まで)"_s.arg(
+                                   shownName, QString::number(MaxPageBytes >> 20)),
+                               MessageButtons::Ok, u"Marquill 32"_s);
+            return nullptr;
+        }
+        // Folders, FIFOs and devices are refused before anything opens them.
+        if (state.kind == FileKind::Regular)
+            loaded = readTextFile(name);
+        if (!loaded) {
+            busy.release();
+            platform().message(this, MessageKind::Error, u"ﾌｧｲﾙ %1 は開けません"_s.arg(shownName),
                                MessageButtons::Ok, u"Marquill 32"_s);
             return nullptr;
         }
     }
 
+    TMDIChild *doc = addDocumentWindow(name, loaded ? *loaded : LoadedText{documentTemplate});
+    if (loaded) {
+        doc->setFileName(name);
+        doc->fileStamp = state.stamp;
+    }
+    watchForRecovery(*doc);
+    return doc;
+}
+
+TMDIChild *TMainForm::OpenRecoveredWindow(const RecoveryRecord &page)
+{
+    if (!windowBudgetLeft())
+        return nullptr;
+    TMDIChild *doc =
+            addDocumentWindow(page.caption, LoadedText{page.text, page.lineEnd, page.encoding});
+    doc->setFileName(page.fileName);
+    doc->fileStamp = page.fileStamp;
+    doc->setModified(true);
+    // Its only other copy is the one about to be discarded.
+    watchForRecovery(*doc)->copyNow();
+    return doc;
+}
+
+TMDIChild *TMainForm::addDocumentWindow(const QString &caption, const LoadedText &page)
+{
     auto *doc = new TMDIChild(ClientArea->viewport()->size());
     buildDocumentMenus(*doc);
     // Files dropped on the text open too, instead of landing in it as names.
     m_drops->watch(doc->txtDoc->viewport());
     doc->txtDoc->setFont(QFont(DisplayFont.family(), DisplayFont.pointSize()));
-    doc->setWindowTitle(name);
+    doc->setWindowTitle(caption);
     // Shown before it gets its text, so that the text is laid out once, at
     // the window's width (a hidden editor lays a line out as if endless).
     ClientArea->addSubWindow(doc);
     doc->show();
-    if (loaded) {
-        doc->txtDoc->setPlainText(loaded->text);
-        doc->setFileName(name);
-        doc->lineEnd = loaded->lineEnd;
-        doc->encoding = loaded->encoding;
-    } else {
-        doc->txtDoc->setPlainText(documentTemplate);
-    }
+    doc->txtDoc->setPlainText(page.text);
+    doc->lineEnd = page.lineEnd;
+    doc->encoding = page.encoding;
     ++DocumentCounter;
     doc->Tag = DocumentCounter;
     doc->setModified(false);
@@ -372,6 +413,16 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
     // Activation came while the window was not in the table yet.
     activeWindowChanged();
     return doc;
+}
+
+PageRecovery *TMainForm::watchForRecovery(TMDIChild &doc)
+{
+    return new PageRecovery(doc, doc.Tag, m_recovery);
+}
+
+RecoverySession &TMainForm::recoverySession() const
+{
+    return *m_recovery;
 }
 
 void TMainForm::documentClosing(TMDIChild *doc)

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QMainWindow>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
@@ -15,8 +16,12 @@ class QMdiSubWindow;
 class QToolButton;
 class DocumentStatus;
 class FileDropCatcher;
+class PageRecovery;
+class RecoverySession;
 class TAboutBox;
 class TMDIChild;
+struct LoadedText;
+struct RecoveryRecord;
 
 // The main window: a frame of document windows with the menus, the two
 // toolbar rows and the status bar. It owns the window table, the recent-file
@@ -33,8 +38,15 @@ public:
 
     // The one way a document window is made: the file `name` when it exists,
     // otherwise a new document from the template with `name` as its caption.
-    // nullptr when the window budget is used up or the file cannot be read.
+    // nullptr when the window budget is used up or the file cannot be read:
+    // a folder, a FIFO or a device, or a file above MaxPageBytes, is refused
+    // with a message.
     TMDIChild *OpenDocumentWindow(const QString &name);
+    // A page a crashed run left unsaved, as it was: its caption, file name
+    // and line ends, its text, modified. nullptr when the budget is used up.
+    TMDIChild *OpenRecoveredWindow(const RecoveryRecord &page);
+    // Where this run keeps copies of its unsaved pages.
+    RecoverySession &recoverySession() const;
     // The document window the commands work on, nullptr when there is none.
     TMDIChild *activeDocument() const;
 
@@ -105,6 +117,9 @@ private:
                     std::span<const ToolButtonRow> above);
     // Runs a toolbar's document command on the active document window.
     void forwardToDocument(DocumentCommand command, QObject *button);
+    bool windowBudgetLeft();
+    TMDIChild *addDocumentWindow(const QString &caption, const LoadedText &page);
+    PageRecovery *watchForRecovery(TMDIChild &doc);
     void buildDocumentMenus(TMDIChild &doc);
     void mergeMenus(TMDIChild *doc);
     // Open after the file name is chosen: the test for an open file, the
@@ -125,6 +140,8 @@ private:
     TMDIChild *m_closingDocument = nullptr;
     DocumentStatus *m_status = nullptr;
     FileDropCatcher *m_drops = nullptr;
+    // Shared with the windows' copy keepers, so it outlives the last of them.
+    std::shared_ptr<RecoverySession> m_recovery;
     // The attribute dialogs, made on first use and kept for the run.
     DialogOwner m_dialogs{this};
 };

@@ -2,6 +2,8 @@
 
 #include "app/command_line.h"
 #include "app/main_form.h"
+#include "app/recovery_offer.h"
+#include "app/typing_hook.h"
 #include "platform/program_icon.h"
 
 #include <QApplication>
@@ -34,7 +36,7 @@ void substituteWindowsFonts()
 void openStartupFiles(TMainForm &mainForm, const QStringList &files)
 {
     for (const QString &name : files) {
-        if (!QFileInfo(name).isFile())
+        if (!QFileInfo::exists(name))
             continue;
         // Past the window budget every file would bring the same warning;
         // once is enough.
@@ -107,6 +109,8 @@ int runMarquill(int argc, char *argv[])
 
     TMainForm mainForm;
     mainForm.show();
+    offerRecoveredPages(mainForm);
     openStartupFiles(mainForm, commandLine.files);
+    typeTestTextFromEnvironment(mainForm);
     return app.exec();
 }

@@ -6,7 +6,8 @@ class QApplication;
 class TMainForm;
 
 // Starts the editor: --help and --version answered without a window;
-// otherwise the main window, then each file argument that names a file, then
+// otherwise the main window, the offer of pages a crashed run left unsaved,
+// then each file argument that exists, then
 // the event loop.
 int runMarquill(int argc, char *argv[]);
 
@@ -14,8 +15,8 @@ int runMarquill(int argc, char *argv[]);
 // name, Qt's own texts in Japanese, stand-ins for the Windows fonts.
 void setUpApplication(QApplication &app);
 
-// Opens each of `files` that names an existing file, in order; any other name
-// opens nothing. They are not added to the recent files, nor checked against
-// the windows already open. Once the window budget is spent, its warning is
-// shown once and the rest are left.
+// Opens each of `files` that exists, in order; a missing name opens nothing,
+// and a folder, FIFO or device gets a message instead. They are not added to
+// the recent files, nor checked against the windows already open. Once the
+// window budget is spent, its warning is shown once and the rest are left.
 void openStartupFiles(TMainForm &mainForm, const QStringList &files);

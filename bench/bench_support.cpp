@@ -42,6 +42,7 @@ public:
     bool startBrowser(const QString &, const QString &) override { return false; }
     QString programFolder() const override { return m_folder.path() + u'/'; }
     QString configFilePath() const override { return m_folder.path() + u"/MARQUILL.INI"_s; }
+    QString recoveryFolder() const override { return m_folder.path() + u"/recovery"_s; }
 
 private:
     QTemporaryDir m_folder;

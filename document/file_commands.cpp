@@ -3,6 +3,7 @@
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
 #include "platform/busy_cursor.h"
+#include "platform/file_state.h"
 #include "platform/platform.h"
 #include "platform/text_file.h"
 
@@ -39,14 +40,32 @@ QString codePoint(const QString &character)
                           : QStringLiteral("U+%1").arg(ucs4.first(), 4, 16, QLatin1Char('0')).toUpper();
 }
 
+// Another program's newer text is not overwritten unasked. A file that is
+// gone is simply written again: there is nothing on disk to lose.
+bool mayOverwrite(TMDIChild &doc)
+{
+    const QString name = doc.fileName();
+    const FileState now = fileState(name);
+    if (now.kind != FileKind::Regular || (doc.fileStamp && *doc.fileStamp == now.stamp))
+        return true;
+    return platform().message(&doc, MessageKind::Confirmation,
+                              u"ﾌｧｲﾙ %1 は他のﾌﾟﾛｸﾞﾗﾑで変更されています。\n"
+                              "上書きしますか？"_s.arg(QDir::toNativeSeparators(name)),
+                              MessageButtons::YesNo)
+            == Answer::Yes;
+}
+
 bool writeDocument(TMDIChild &doc)
 {
     const QString name = doc.fileName();
+    if (!mayOverwrite(doc))
+        return false;
     BusyCursor busy;
     const SaveResult result = writeTextFile(name, doc.txtDoc->rawText(), doc.lineEnd, doc.encoding);
     busy.release();
     switch (result.status) {
     case SaveResult::Status::Saved:
+        doc.fileStamp = fileState(name).stamp;
         return true;
     case SaveResult::Status::Unencodable:
         selectCharacterAt(doc, result.line, result.character);
@@ -93,6 +112,12 @@ bool saveDocumentAs(TMDIChild &doc)
         return false;
     doc.setWindowTitle(*chosen);
     doc.setFileName(*chosen);
+    // The name dialog has asked about replacing a file already there.
+    const FileState chosenState = fileState(*chosen);
+    if (chosenState.kind == FileKind::Regular)
+        doc.fileStamp = chosenState.stamp;
+    else
+        doc.fileStamp.reset();
     doc.setModified(true);
     return saveDocument(doc);
 }

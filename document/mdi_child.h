@@ -1,11 +1,13 @@
 #pragma once
 
 #include "document/tag_types.h"
+#include "platform/file_state.h"
 #include "platform/text_file.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -59,6 +61,9 @@ public:
     LineEnd lineEnd = LineEnd::CrLf;
     // The encoding the file was read in, and is written back in.
     TextEncoding encoding = TextEncoding::ShiftJis;
+    // The file as this window last read or wrote it (nullopt: there was
+    // none), so that a save notices a file someone else has rewritten.
+    std::optional<FileStamp> fileStamp;
 
     int TypingMode() const;
 

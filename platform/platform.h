@@ -62,6 +62,8 @@ public:
     virtual QString programFolder() const = 0;
     // Where MARQUILL.INI lives.
     virtual QString configFilePath() const = 0;
+    // Where copies of unsaved pages wait for the next start after a crash.
+    virtual QString recoveryFolder() const = 0;
 };
 
 Platform &platform();

@@ -313,3 +313,13 @@ QString QtPlatform::configFilePath() const
 {
     return settingsFilePath(programFolder());
 }
+
+QString QtPlatform::recoveryFolder() const
+{
+    // The XDG state folder: what one run leaves for the next, neither a
+    // setting nor a cache that may be cleared.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty() || QDir::isRelativePath(state))
+        state = QDir::homePath() + u"/.local/state"_s;
+    return state + u"/marquill/recovery"_s;
+}

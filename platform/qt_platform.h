@@ -27,6 +27,7 @@ public:
     bool startBrowser(const QString &browser, const QString &document) override;
     QString programFolder() const override;
     QString configFilePath() const override;
+    QString recoveryFolder() const override;
 
 private:
     QPointer<HelpViewer> m_helpViewer;

@@ -1,12 +1,17 @@
 #include "platform/text_file.h"
 
 #include "platform/cp932_codec.h"
+#include "platform/file_state.h"
 #include "platform/utf8_codec.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,10 +44,22 @@ LoadedText decodeDocument(QByteArrayView bytes)
 
 std::optional<LoadedText> readTextFile(const QString &path)
 {
-    QFile file(path);
-    // Unbuffered: readAll() then reads straight into its array.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // Non-blocking, so that a FIFO put in the file's place cannot hold the
+    // open; its type is checked before a byte is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxPageBytes) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile file;
+    // Unbuffered: readAll() then reads straight into its array.
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
@@ -83,6 +100,14 @@ SaveResult writeTextFile(const QString &path, QStringView text, LineEnd lineEnd,
         return result;
     }
 
+    // The rename would put a file in place of a FIFO or a device.
+    if (const FileKind kind = fileState(path).kind;
+        kind == FileKind::Folder || kind == FileKind::Special) {
+        result.status = SaveResult::Status::WriteFailed;
+        result.errorString = QStringLiteral("not a regular file");
+        return result;
+    }
+
     QSaveFile file(path);
     // Writing in place could leave a half-written document behind.
     file.setDirectWriteFallback(false);
@@ -96,10 +121,15 @@ SaveResult writeTextFile(const QString &path, QStringView text, LineEnd lineEnd,
         return fail();
     if (file.write(encoded.bytes) != encoded.bytes.size())
         return fail();
-    // QSaveFile gives the new file the permissions of the one it replaces.
+    // QSaveFile gives the new file the permissions of the one it replaces,
+    // except that for root it adds the owner's write permission.
+    struct stat before = {};
+    const bool existed = ::stat(QFile::encodeName(path).constData(), &before) == 0;
     if (!file.commit()) {
         result.status = SaveResult::Status::WriteFailed;
         result.errorString = file.errorString();
+    } else if (existed) {
+        ::chmod(QFile::encodeName(path).constData(), before.st_mode & 07777);
     }
     return result;
 }

@@ -20,13 +20,18 @@ struct LoadedText {
     TextEncoding encoding = TextEncoding::ShiftJis;
 };
 
+// The largest page opened: its text takes three times as much memory
+// (bytes, characters, the editor's copy).
+constexpr qint64 MaxPageBytes = qint64(512) << 20;
+
 // The document in `bytes`: UTF-8 when they start with a byte-order mark or
 // are valid UTF-8 holding at least one multi-byte sequence, CP932 otherwise.
 // CR LF, a lone LF and a lone CR each become one '\n'.
 LoadedText decodeDocument(QByteArrayView bytes);
 
 // decodeDocument() of the file's bytes; nullopt when the file cannot be
-// opened or read.
+// opened or read, is not a regular file (a FIFO is never waited on) or is
+// larger than MaxPageBytes.
 std::optional<LoadedText> readTextFile(const QString &path);
 
 struct EncodedText {

@@ -336,6 +336,7 @@ public:
     bool startBrowser(const QString &b, const QString &d) override { return m_fake.startBrowser(b, d); }
     QString programFolder() const override { return m_fake.programFolder(); }
     QString configFilePath() const override { return m_fake.configFilePath(); }
+    QString recoveryFolder() const override { return m_fake.recoveryFolder(); }
 
     bool boxActive = true;
 

@@ -21,6 +21,9 @@ protected:
         setText(textCrLf);
         doc->setWindowTitle(name);
         doc->setFileName(name);
+        const FileState state = fileState(name);
+        if (state.kind == FileKind::Regular)
+            doc->fileStamp = state.stamp;
     }
 
     void edit(const QString &typed)

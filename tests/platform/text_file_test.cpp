@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <random>
 #include "support/file_bytes.h"
+#include "support/unprivileged.h"
 
 #include <string>
 #include <sys/resource.h>
@@ -33,11 +34,6 @@ std::string units(const QString &text)
     return QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2)
             .toHex(' ')
             .toStdString();
-}
-
-bool runningAsRoot()
-{
-    return geteuid() == 0;
 }
 
 class TextFileTest : public ::testing::Test
@@ -113,12 +109,36 @@ TEST_F(TextFileTest, ReadFailsOnMissingFileAndDirectory)
 
 TEST_F(TextFileTest, ReadFailsWithoutPermission)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "permission checks do not apply to root";
     const QString file = path(u"secret.txt"_s);
     writeBytes(file, "abc");
     ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
+    const Unprivileged user;
+    ASSERT_TRUE(user.ok());
     EXPECT_FALSE(readTextFile(file).has_value());
+}
+
+// Each is refused before a byte is read: a FIFO without a writer would
+// hold the open for ever, /dev/zero would fill the memory.
+TEST_F(TextFileTest, ReadRefusesWhatIsNoRegularFileWithoutWaiting)
+{
+    const QString fifo = path(u"fifo"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"folder"_s));
+    for (const QString &special : {fifo, path(u"folder"_s), u"/dev/zero"_s, u"/dev/null"_s}) {
+        SCOPED_TRACE(special.toStdString());
+        EXPECT_FALSE(readTextFile(special).has_value());
+    }
+}
+
+TEST_F(TextFileTest, ReadRefusesAFileAboveTheLimit)
+{
+    const QString big = path(u"big.html"_s);
+    QFile file(big);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(MaxPageBytes + 1));  // sparse: no disk used
+    file.close();
+    EXPECT_FALSE(readTextFile(big).has_value());
 }
 
 struct WriteCase
@@ -307,7 +327,8 @@ TEST_F(TextFileTest, KeepsPermissionsOfReplacedFile)
 {
     const QString file = path(u"doc.txt"_s);
     const QByteArray name = QFile::encodeName(file);
-    for (mode_t mode : {mode_t(0640), mode_t(0604), mode_t(0755)}) {
+    // 0444: for root, QSaveFile alone would add the owner's write bit.
+    for (mode_t mode : {mode_t(0640), mode_t(0604), mode_t(0755), mode_t(0444)}) {
         SCOPED_TRACE(mode);
         writeBytes(file, "old");
         ASSERT_EQ(chmod(name.constData(), mode), 0);
@@ -354,18 +375,24 @@ TEST_F(TextFileTest, WriteFailsWhereNoFileCanBeMade)
 
 TEST_F(TextFileTest, WriteFailsInReadOnlyFolderAndKeepsTarget)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "permission checks do not apply to root";
     const QString folder = path(u"locked"_s);
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"locked"_s));
     const QString existing = folder + u"/doc.txt"_s;
     writeBytes(existing, "old\r\n");
     const QByteArray folderName = QFile::encodeName(folder);
+    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
     ASSERT_EQ(chmod(folderName.constData(), 0555), 0);
 
-    const SaveResult fresh = writeTextFile(folder + u"/new.txt"_s, u"x"_s, LineEnd::CrLf);
-    const SaveResult over = writeTextFile(existing, u"new\n"_s, LineEnd::CrLf);
-    const QStringList left = entries(folder);
+    SaveResult fresh;
+    SaveResult over;
+    QStringList left;
+    {
+        const Unprivileged user;
+        ASSERT_TRUE(user.ok());
+        fresh = writeTextFile(folder + u"/new.txt"_s, u"x"_s, LineEnd::CrLf);
+        over = writeTextFile(existing, u"new\n"_s, LineEnd::CrLf);
+        left = entries(folder);
+    }
     chmod(folderName.constData(), 0755);
 
     EXPECT_EQ(fresh.status, SaveResult::Status::WriteFailed);
@@ -374,6 +401,17 @@ TEST_F(TextFileTest, WriteFailsInReadOnlyFolderAndKeepsTarget)
     EXPECT_FALSE(over.errorString.isEmpty());
     EXPECT_EQ(left, QStringList{u"doc.txt"_s});
     EXPECT_EQ(hex(readBytes(existing)), hex("old\r\n"));
+}
+
+TEST_F(TextFileTest, WriteLeavesAFifoInThePagesPlaceAlone)
+{
+    const QString fifo = path(u"page.html"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(writeTextFile(fifo, u"text"_s, LineEnd::CrLf).status, SaveResult::Status::WriteFailed);
+    struct stat st = {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(entries(m_dir.path()), QStringList{u"page.html"_s});
 }
 
 // A file size limit makes the write itself fail, for root as well, after

@@ -81,6 +81,11 @@ QString FakePlatform::configFilePath() const
     return folder.path() + QStringLiteral("/MARQUILL.INI");
 }
 
+QString FakePlatform::recoveryFolder() const
+{
+    return recoveryPath;
+}
+
 QStringList FakePlatform::messageTexts() const
 {
     QStringList texts;

@@ -61,6 +61,8 @@ public:
 
     // MARQUILL.INI lives in a temporary folder of its own.
     QTemporaryDir folder;
+    // Copies of unsaved pages: in that folder unless a test points elsewhere.
+    QString recoveryPath = folder.filePath(QStringLiteral("recovery"));
 
     Answer message(QWidget *parent, MessageKind kind, const QString &text, MessageButtons buttons,
                    const QString &title = {}) override;
@@ -76,6 +78,7 @@ public:
     bool startBrowser(const QString &browser, const QString &document) override;
     QString programFolder() const override;
     QString configFilePath() const override;
+    QString recoveryFolder() const override;
 
     QStringList messageTexts() const;
 };
