@@ -103,7 +103,7 @@ void BM_RecoveryWrite50(benchmark::State &state)
     Split split;
     for (auto _ : state) {
         split.timer.start();
-        session.store(1, {u"page"_s, u"/page.html"_s, LineEnd::CrLf, u"CP932"_s, std::nullopt, raw});
+        session.store(1, {u"page"_s, u"/page.html"_s, LineEnd::CrLf, TextEncoding::ShiftJis, std::nullopt, raw});
         session.flush();
         split.oursNs += split.timer.nsecsElapsed();
 
@@ -140,7 +140,7 @@ void BM_RecoveryKeystrokeDuringWrite50(benchmark::State &state)
     int typed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        session->store(2, {u"page"_s, {}, LineEnd::CrLf, u"CP932"_s, std::nullopt, raw});
+        session->store(2, {u"page"_s, {}, LineEnd::CrLf, TextEncoding::ShiftJis, std::nullopt, raw});
         state.ResumeTiming();
         split.timer.start();
         type(pair.doc->txtDoc, typed);

@@ -54,8 +54,8 @@ TEST_F(Recovery, YesOpensEveryPageAsItWasUnderItsOldName)
     const QString named = path("named.html");
     writeBytes(named, "on disk\r\n");
     const FileStamp stamp = fileState(named).stamp;
-    leaveBehind({{named, named, LineEnd::Lf, u"CP932"_s, stamp, u"edited\n日本\n"_s},
-                 {u"New-2"_s, {}, LineEnd::CrLf, u"CP932"_s, std::nullopt, u"never saved"_s}});
+    leaveBehind({{named, named, LineEnd::Lf, TextEncoding::ShiftJis, stamp, u"edited\n日本\n"_s},
+                 {u"New-2"_s, {}, LineEnd::CrLf, TextEncoding::Utf8Bom, std::nullopt, u"never saved"_s}});
     fake.answers = {Answer::Yes};
 
     offerRecoveredPages(*form);
@@ -69,10 +69,12 @@ TEST_F(Recovery, YesOpensEveryPageAsItWasUnderItsOldName)
     EXPECT_EQ(docs[0]->windowTitle(), named);
     EXPECT_EQ(docs[0]->fileName(), named);
     EXPECT_EQ(docs[0]->lineEnd, LineEnd::Lf);
+    EXPECT_EQ(docs[0]->encoding, TextEncoding::ShiftJis);
     EXPECT_EQ(docs[0]->fileStamp, stamp);
     EXPECT_EQ(docText(docs[0]), u"edited\r\n日本\r\n"_s);
     EXPECT_EQ(docs[1]->windowTitle(), u"New-2"_s);
     EXPECT_TRUE(docs[1]->fileName().isEmpty());
+    EXPECT_EQ(docs[1]->encoding, TextEncoding::Utf8Bom);
     EXPECT_EQ(docText(docs[1]), u"never saved"_s);
     for (TMDIChild *doc : docs)
         EXPECT_TRUE(doc->isModified());
@@ -93,7 +95,7 @@ TEST_F(Recovery, YesOpensEveryPageAsItWasUnderItsOldName)
 
 TEST_F(Recovery, NoDiscardsThePages)
 {
-    leaveBehind({{u"New-1"_s, {}, LineEnd::CrLf, u"CP932"_s, std::nullopt, u"gone"_s}});
+    leaveBehind({{u"New-1"_s, {}, LineEnd::CrLf, TextEncoding::ShiftJis, std::nullopt, u"gone"_s}});
     fake.answers = {Answer::No};
     offerRecoveredPages(*form);
     EXPECT_EQ(fake.messageTexts(), QStringList{offerText + u"    New-1\n\n復元しますか？"_s});

@@ -20,7 +20,7 @@ namespace {
 
 RecoveryRecord page(const QString &caption, const QString &text)
 {
-    return {caption, u"/pages/"_s + caption, LineEnd::CrLf, u"CP932"_s, std::nullopt, text};
+    return {caption, u"/pages/"_s + caption, LineEnd::CrLf, TextEncoding::ShiftJis, std::nullopt, text};
 }
 
 QStringList entries(const QString &folder)
