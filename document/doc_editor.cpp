@@ -40,11 +40,25 @@ TDocEditor::TDocEditor(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
     setUndoRedoEnabled(true);
+    connect(document(), &QTextDocument::contentsChange, this, &TDocEditor::forgetRawText);
 }
 
 QString TDocEditor::rawText() const
 {
-    return document()->toRawText();
+    // contentsChange only comes when an edit block closes; the length check
+    // also catches an edit still inside one.
+    const QTextDocument *doc = document();
+    if (m_rawTextOf != doc || m_rawText.size() + 1 != doc->characterCount()) {
+        m_rawText = doc->toRawText();
+        m_rawTextOf = doc;
+    }
+    return m_rawText;
+}
+
+void TDocEditor::forgetRawText()
+{
+    m_rawText = QString();
+    m_rawTextOf = nullptr;
 }
 
 void TDocEditor::replaceAllQuietly(const QString &text)
