@@ -1,5 +1,7 @@
 #include "document/doc_editor.h"
 
+#include "document/caret_line_shaping.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -41,6 +43,7 @@ TDocEditor::TDocEditor(QWidget *parent)
     setTabChangesFocus(false);
     setUndoRedoEnabled(true);
     connect(document(), &QTextDocument::contentsChange, this, &TDocEditor::forgetRawText);
+    new CaretLineShaping(this);
 }
 
 QString TDocEditor::rawText() const
