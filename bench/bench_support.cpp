@@ -116,11 +116,22 @@ std::unique_ptr<TMainForm> shownMainForm()
     return form;
 }
 
+QFont programDisplayFont()
+{
+    benchPlatform();
+    static const QFont font = [] {
+        const TMainForm form;
+        return QFont(form.DisplayFont.family(), form.DisplayFont.pointSize());
+    }();
+    return font;
+}
+
 std::unique_ptr<TMDIChild> shownDocument(const QString &text)
 {
     benchPlatform();
     auto doc = std::make_unique<TMDIChild>(QSize(1280, 900));
     doc->setAttribute(Qt::WA_DeleteOnClose, false);
+    doc->txtDoc->setFont(programDisplayFont());
     doc->txtDoc->setPlainText(text);
     doc->setModified(false);
     doc->show();
@@ -168,6 +179,7 @@ EditorPair shownEditorPair(const QString &page, QSize size)
     EditorPair pair;
     pair.doc = std::make_unique<TMDIChild>(size);
     pair.doc->setAttribute(Qt::WA_DeleteOnClose, false);
+    pair.doc->txtDoc->setFont(programDisplayFont());
     pair.doc->txtDoc->setPlainText(page);
     pair.doc->show();
     pair.bare = bareEditorLike(pair.doc->txtDoc);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QSize>
 #include <QString>
@@ -37,10 +38,14 @@ qint64 processCpuNs();
 // have. Not shown.
 std::unique_ptr<QPlainTextEdit> bareEditorLike(const QPlainTextEdit *like);
 
+// The font the program shows documents in (the main window's display font).
+QFont programDisplayFont();
+
 // A main window as the program shows it, with the program's display font.
 std::unique_ptr<TMainForm> shownMainForm();
 
-// A document window on its own with `text`, shown, caret at the start.
+// A document window on its own with `text` in the program's display font,
+// shown, caret at the start.
 std::unique_ptr<TMDIChild> shownDocument(const QString &text);
 
 void moveCaret(QPlainTextEdit *editor, int position, int anchor = -1);
