@@ -6,12 +6,10 @@
 #include "document/mdi_child.h"
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 #include <QTextDocument>
 
@@ -36,16 +34,6 @@ protected:
         return false;
     }
 };
-
-// Resident memory of the process, in MB.
-double residentMb()
-{
-    QFile statm(u"/proc/self/statm"_s);
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / 1e6 : 0;
-}
 
 // Runs the event loop for `seconds` with `editor` focused and the caret in
 // the middle of its line; reports the process's processor time over it.
@@ -92,7 +80,6 @@ void BM_LongLineIdle(benchmark::State &state)
         std::unique_ptr<TMainForm> form = shownMainForm();
         TMDIChild *doc = form->OpenDocumentWindow(files.cp932);
         idleWith(doc->txtDoc, 10, oursCpu, oursPaints);
-        state.counters["ours_rss_mb"] = residentMb();
         if (!doc->txtDoc->hasFocus())
             state.SkipWithError("the editor never had the focus");
 
@@ -103,7 +90,6 @@ void BM_LongLineIdle(benchmark::State &state)
         edit->setPlainText(text);
         edit->show();
         idleWith(edit.get(), 10, floorCpu, floorPaints);
-        state.counters["floor_rss_mb"] = residentMb();
         edit.reset();
         settle();
         state.ResumeTiming();
