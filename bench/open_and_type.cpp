@@ -53,14 +53,14 @@ void keystroke(benchmark::State &state, const QString &name, const QString &text
     paintNow(doc->txtDoc);
     moveCaret(doc->txtDoc, position);
     paintNow(doc->txtDoc);
-    // The same history as ours: text set before the editor is shown, the top
+    // The same history as ours: shown before the text arrives, the top
     // painted first. It matters: Qt's layout scans every block whenever the
     // widest block it knows of gets narrower, and whether the widest block
     // is a full line depends on the order of the first layouts.
     std::unique_ptr<QPlainTextEdit> edit = bareEditorLike(doc->txtDoc);
-    edit->setPlainText(text);
     edit->show();
     settle();
+    edit->setPlainText(text);
     paintNow(edit.get());
     moveCaret(edit.get(), position);
     paintNow(edit.get());
