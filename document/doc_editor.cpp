@@ -49,7 +49,7 @@ TDocEditor::TDocEditor(QWidget *parent)
 QString TDocEditor::rawText() const
 {
     // contentsChange only comes when an edit block closes; the length check
-    // also catches an edit still inside one.
+    // also catches an edit still inside one, unless it kept the length.
     const QTextDocument *doc = document();
     if (m_rawTextOf != doc || m_rawText.size() + 1 != doc->characterCount()) {
         m_rawText = doc->toRawText();
