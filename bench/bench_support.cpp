@@ -1,11 +1,14 @@
 #include "bench/bench_support.h"
 
+#include "app/main_form.h"
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <ctime>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +88,84 @@ qint64 threadCpuNs()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
+qint64 processCpuNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+std::unique_ptr<QPlainTextEdit> bareEditorLike(const QPlainTextEdit *like)
+{
+    auto edit = std::make_unique<QPlainTextEdit>();
+    edit->setFont(like->font());
+    edit->resize(like->size());
+    edit->setLineWrapMode(like->lineWrapMode());
+    edit->setWordWrapMode(like->wordWrapMode());
+    edit->setHorizontalScrollBarPolicy(like->horizontalScrollBarPolicy());
+    edit->setVerticalScrollBarPolicy(like->verticalScrollBarPolicy());
+    return edit;
+}
+
+std::unique_ptr<TMainForm> shownMainForm()
+{
+    benchPlatform();
+    auto form = std::make_unique<TMainForm>();
+    form->resize(1280, 960);
+    form->show();
+    settle();
+    return form;
+}
+
+QFont programDisplayFont()
+{
+    benchPlatform();
+    static const QFont font = [] {
+        const TMainForm form;
+        return QFont(form.DisplayFont.family(), form.DisplayFont.pointSize());
+    }();
+    return font;
+}
+
+std::unique_ptr<TMDIChild> shownDocument(const QString &text)
+{
+    benchPlatform();
+    auto doc = std::make_unique<TMDIChild>(QSize(1280, 900));
+    doc->setAttribute(Qt::WA_DeleteOnClose, false);
+    doc->txtDoc->setFont(programDisplayFont());
+    doc->txtDoc->setPlainText(text);
+    doc->setModified(false);
+    doc->show();
+    settle();
+    return doc;
+}
+
+void moveCaret(QPlainTextEdit *editor, int position, int anchor)
+{
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(anchor < 0 ? position : anchor);
+    if (anchor >= 0)
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    editor->ensureCursorVisible();
+}
+
+void sendKey(QWidget *target, int key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+void OursAndFloor::report(benchmark::State &state) const
+{
+    const double n = double(state.iterations());
+    state.counters["ours_ms"] = double(oursNs) / 1e6 / n;
+    state.counters["floor_ms"] = double(floorNs) / 1e6 / n;
+    state.counters["ratio"] = floorNs > 0 ? double(oursNs) / double(floorNs) : 0.0;
+}
+
 void paintNow(QPlainTextEdit *editor)
 {
     static PaintCounter paints;
@@ -99,11 +180,10 @@ EditorPair shownEditorPair(const QString &page, QSize size)
     EditorPair pair;
     pair.doc = std::make_unique<TMDIChild>(size);
     pair.doc->setAttribute(Qt::WA_DeleteOnClose, false);
+    pair.doc->txtDoc->setFont(programDisplayFont());
     pair.doc->txtDoc->setPlainText(page);
     pair.doc->show();
-    pair.bare = std::make_unique<QPlainTextEdit>();
-    pair.bare->setFont(pair.doc->txtDoc->font());
-    pair.bare->resize(pair.doc->txtDoc->size());
+    pair.bare = bareEditorLike(pair.doc->txtDoc);
     pair.bare->setPlainText(page);
     pair.bare->show();
     settle();

@@ -109,12 +109,11 @@ void BM_ListMark100kLines(benchmark::State &state)
     const Page &sample = page();
     auto doc = std::make_unique<TMDIChild>(QSize(1280, 900));
     doc->setAttribute(Qt::WA_DeleteOnClose, false);
+    doc->txtDoc->setFont(programDisplayFont());
     doc->show();
-    // The floor: a bare editor of the same size and font. Our edit leaves no
-    // undo step in the editor (the snapshot is the undo), so neither does it.
-    auto edit = std::make_unique<QPlainTextEdit>();
-    edit->setFont(doc->txtDoc->font());
-    edit->resize(doc->txtDoc->size());
+    // The floor: a bare editor laid out like ours. Our edit leaves no undo
+    // step in the editor (the snapshot is the undo), so neither does it.
+    std::unique_ptr<QPlainTextEdit> edit = bareEditorLike(doc->txtDoc);
     edit->setUndoRedoEnabled(false);
     edit->show();
     settle();

@@ -1,5 +1,7 @@
 #include "document/doc_editor.h"
 
+#include "document/caret_line_shaping.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -40,11 +42,26 @@ TDocEditor::TDocEditor(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(false);
     setUndoRedoEnabled(true);
+    connect(document(), &QTextDocument::contentsChange, this, &TDocEditor::forgetRawText);
+    new CaretLineShaping(this);
 }
 
 QString TDocEditor::rawText() const
 {
-    return document()->toRawText();
+    // contentsChange only comes when an edit block closes; the length check
+    // also catches an edit still inside one, unless it kept the length.
+    const QTextDocument *doc = document();
+    if (m_rawTextOf != doc || m_rawText.size() + 1 != doc->characterCount()) {
+        m_rawText = doc->toRawText();
+        m_rawTextOf = doc;
+    }
+    return m_rawText;
+}
+
+void TDocEditor::forgetRawText()
+{
+    m_rawText = QString();
+    m_rawTextOf = nullptr;
 }
 
 void TDocEditor::replaceAllQuietly(const QString &text)

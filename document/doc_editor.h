@@ -11,7 +11,9 @@ class QMenu;
 // switched by the Insert key.
 //
 // Its text holds one block per line. rawText() gives it with U+2029 between
-// lines, the form the file writer, the search and the undo snapshot use.
+// lines, the form the file writer, the search and the undo snapshot use; the
+// copy is kept until the text changes, so pressing Find Next again and again
+// does not copy a long page each time.
 class TDocEditor : public QPlainTextEdit
 {
     Q_OBJECT
@@ -59,6 +61,11 @@ protected:
 
 private:
     void toggleTypingMode();
+    void forgetRawText();
+
+    // The last rawText() and the document it was taken from.
+    mutable QString m_rawText;
+    mutable const QTextDocument *m_rawTextOf = nullptr;
 
     int m_typingMode = 0;
     QList<QKeySequence> m_menuShortcuts;

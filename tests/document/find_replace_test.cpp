@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -78,6 +79,30 @@ TEST_F(FindReplaceTest, SearchingUpAndWithOptions)
     setFind(*doc->findDialog(), u"abc"_s, false, false, false);
     Find(*doc);
     EXPECT_EQ(doc->txtDoc->textCursor().selectionStart(), 0);
+}
+
+TEST_F(FindReplaceTest, FindNextAndReplaceSeeWhatWasTypedSinceTheLastSearch)
+{
+    setText(u"abc xyz"_s);
+    setFind(*doc->findDialog(), u"abc"_s);
+    Find(*doc);
+    ASSERT_EQ(doc->txtDoc->textCursor().selectionStart(), 0);
+
+    // The same length as before: only the change itself can tell.
+    select(4, 7);
+    QTest::keyClicks(doc->txtDoc, u"abc"_s);
+    ASSERT_EQ(text(), u"abc abc"_s);
+    select(0, 3);
+    SearchNextItemClick(*doc, nullptr);
+    EXPECT_EQ(doc->txtDoc->textCursor().selectionStart(), 4);
+    EXPECT_TRUE(fake.messages.isEmpty());
+
+    select(7, 7);
+    QTest::keyClicks(doc->txtDoc, u" ABC"_s);
+    select(0, 0);
+    setReplace(u"abc"_s, u"-"_s);
+    ReplaceDialogReplace(*doc, true);
+    EXPECT_EQ(text(), u"- - -"_s);
 }
 
 TEST_F(FindReplaceTest, SearchDialogTakesOnlyTheFirstLineOfAMultiLineSelection)
