@@ -34,14 +34,6 @@ QString fiftyMegabytePage()
     return text;
 }
 
-void sendKey(QWidget *target, int key, const QString &text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &release);
-}
-
 // A letter or Backspace, taking turns so the line keeps its length, then
 // everything the window has to paint.
 qint64 typeOnce(QPlainTextEdit *editor, int n)
