@@ -7,6 +7,7 @@ packages=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     desktop-file-utils appstream dpkg-dev
 )

@@ -58,7 +58,7 @@ TEST_F(RoundTrip, HandMadePagesComeBackByteForByte)
         "no line end at all",
         "",
         "\r\n\r\n",
-        QByteArray("nul\0and\x7f\x80\xa0\xfd\xfe\xff\r\n", 17),
+        QByteArrayLiteral("nul\0and\x7f\x80\xa0\xfd\xfe\xff\r\n"),
         "duplicates \x87\x90\xed\x40\xfa\x5c \x81\x60\r\n",
         "stray trail \x40\x5c lead at end \x82",
         "lead then break \x82\r\nok\r\n",
