@@ -34,7 +34,7 @@ void openAndPaint(benchmark::State &state, const QString &name, const QString &t
         settle();
 
         split.startFloor();
-        edit->setPlainText(readDecoded(files.utf16));
+        edit->setPlainText(readShiftJis(files.cp932));
         paintNow(edit.get());
         split.stopFloor();
 

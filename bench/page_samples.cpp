@@ -3,6 +3,7 @@
 #include "platform/cp932_codec.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -127,21 +128,20 @@ const SampleFiles &sampleFiles(const QString &name, const QString &text)
     SampleFiles &f = files[name];
     if (f.cp932.isEmpty()) {
         f.cp932 = benchFolder() + u'/' + name + u".htm"_s;
-        f.utf16 = benchFolder() + u'/' + name + u".utf16"_s;
         writeFile(f.cp932, encodedFile(text));
-        writeFile(f.utf16, QByteArrayView(reinterpret_cast<const char *>(text.utf16()),
-                                          text.size() * qsizetype(sizeof(char16_t))));
     }
     return f;
 }
 
-QString readDecoded(const QString &path)
+QString readShiftJis(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         qFatal("cannot read %s", qPrintable(path));
-    const QByteArray bytes = file.readAll();
-    return QString(reinterpret_cast<const QChar *>(bytes.constData()),
-                   bytes.size() / qsizetype(sizeof(QChar)));
+    QStringDecoder shiftJis("Shift_JIS");
+    if (!shiftJis.isValid())
+        qFatal("Qt has no Shift-JIS decoder here");
+    QString text = shiftJis.decode(file.readAll());
+    text.replace(u"\r\n"_s, u"\n"_s);
+    return text;
 }
-

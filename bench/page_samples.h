@@ -31,9 +31,9 @@ const QString &longLineSample();
 
 struct SampleFiles {
     QString cp932;  // what the editor opens
-    QString utf16;  // the same text already decoded, for the floor
 };
 const SampleFiles &sampleFiles(const QString &name, const QString &text);
 
-// A file of UTF-16 units, read as the floor's text.
-QString readDecoded(const QString &path);
+// A Shift-JIS file with CR LF line ends read with the bare toolkit: Qt's own
+// Shift-JIS decoder, then one '\n' a line, as the editor takes its text.
+QString readShiftJis(const QString &path);
