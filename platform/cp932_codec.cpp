@@ -1,5 +1,7 @@
 #include "platform/cp932_codec.h"
 
+#include "platform/codec_output.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -15,7 +17,8 @@
 namespace cp932 {
 namespace {
 
-constexpr char32_t placeholderBase = 0xF0000;
+using codec::placeholderBase;
+using codec::putSupplementary;
 // Double-byte codes run from 0x8140 to 0xFCFC.
 constexpr quint16 firstDoubleCode = 0x8140;
 constexpr quint16 lastDoubleCode = 0xFCFC;
@@ -168,12 +171,6 @@ const Tables &tables()
     return *t;
 }
 
-inline void putSupplementary(char16_t *&out, char32_t c)
-{
-    *out++ = QChar::highSurrogate(c);
-    *out++ = QChar::lowSurrogate(c);
-}
-
 // Shared by encode() and encodeLines(): with `translateBreaks`, '\n' and
 // U+2029 are written as `lineBreak` instead of being looked up.
 template<bool translateBreaks>
@@ -191,9 +188,8 @@ Encoded encodeImpl(QStringView text, QByteArrayView lineBreak)
     Encoded result;
     // A UTF-16 unit never needs more than two bytes (a surrogate pair needs
     // at most two for both units), and a line break is at most two bytes.
-    result.bytes.resize(2 * size);
-    char *const outBegin = result.bytes.data();
-    char *out = outBegin;
+    codec::ByteOutput output(2 * size);
+    char *out = output.begin();
 
     qsizetype i = 0;
     while (i < size) {
@@ -261,11 +257,7 @@ Encoded encodeImpl(QStringView text, QByteArrayView lineBreak)
 
     if (i < size)
         result.firstUnencodable = i;
-    result.bytes.truncate(out - outBegin);
-    // Shrinking a large block is cheap (the allocator remaps it) and stops a
-    // mostly ASCII document from holding twice its size.
-    if (result.bytes.capacity() - result.bytes.size() > result.bytes.size() / 4)
-        result.bytes.squeeze();
+    result.bytes = output.take(out);
     return result;
 }
 
@@ -289,10 +281,8 @@ QString decodeImpl(QByteArrayView bytes, LineEnds *ends)
 
     // One unit per byte covers any text without placeholders; the buffer
     // grows only when stray bytes (two units each) need more.
-    QString result;
-    result.resize(size);
-    char16_t *outBegin = reinterpret_cast<char16_t *>(result.data());
-    char16_t *out = outBegin;
+    codec::Utf16Output output(size);
+    char16_t *out = output.begin();
 
     constexpr qsizetype chunk = 64 * 1024;
     qsizetype i = 0;
@@ -300,13 +290,7 @@ QString decodeImpl(QByteArrayView bytes, LineEnds *ends)
         const qsizetype chunkEnd = std::min(size, i + chunk);
         // Each byte yields at most two units; +2 for a code that starts in
         // this chunk and ends in the next.
-        const qsizetype needed = (out - outBegin) + 2 * (chunkEnd - i) + 2;
-        if (needed > result.size()) {
-            const qsizetype written = out - outBegin;
-            result.resize(std::max(needed, result.size() + result.size() / 2));
-            outBegin = reinterpret_cast<char16_t *>(result.data());
-            out = outBegin + written;
-        }
+        output.makeRoom(out, 2 * (chunkEnd - i) + 2);
         while (i < chunkEnd) {
             const uchar b = in[i];
             const quint8 kind = t.kind[b];
@@ -368,13 +352,10 @@ QString decodeImpl(QByteArrayView bytes, LineEnds *ends)
         }
     }
 
-    result.truncate(out - outBegin);
-    // Double-byte text leaves up to half the buffer unused.
-    if (result.capacity() - result.size() > result.size() / 4)
-        result.squeeze();
     if (ends)
         *ends = {sawLf, sawCr};
-    return result;
+    // Double-byte text leaves up to half the buffer unused.
+    return output.take(out);
 }
 
 } // namespace

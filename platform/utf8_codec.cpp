@@ -1,5 +1,7 @@
 #include "platform/utf8_codec.h"
 
+#include "platform/codec_output.h"
+
 #include <algorithm>
 
 #ifdef __SSE2__
@@ -9,7 +11,8 @@
 namespace utf8 {
 namespace {
 
-constexpr char32_t placeholderBase = 0xF0000;
+using codec::placeholderBase;
+using codec::putSupplementary;
 
 struct Sequence {
     int length = 0;  // 0: the byte starts no valid sequence
@@ -53,12 +56,6 @@ constexpr bool keptAsText(char32_t c)
 {
     return !(c >= placeholderBase && c <= placeholderBase + 0xFF) && c != 0x2029 && c != 0xFDD0
             && c != 0xFDD1;
-}
-
-inline void putSupplementary(char16_t *&out, char32_t c)
-{
-    *out++ = QChar::highSurrogate(c);
-    *out++ = QChar::lowSurrogate(c);
 }
 
 // Bytes from `in` that hold no byte at or above 0x80 (and, with
@@ -118,10 +115,8 @@ DecodedLines decodeLines(QByteArrayView bytes)
 
     // Valid text never takes more units than bytes; only placeholders (two
     // units a byte) make the buffer grow.
-    QString result;
-    result.resize(size);
-    char16_t *outBegin = reinterpret_cast<char16_t *>(result.data());
-    char16_t *out = outBegin;
+    codec::Utf16Output output(size);
+    char16_t *out = output.begin();
 
     constexpr qsizetype chunk = 64 * 1024;
     qsizetype i = 0;
@@ -129,13 +124,7 @@ DecodedLines decodeLines(QByteArrayView bytes)
         const qsizetype chunkEnd = std::min(size, i + chunk);
         // Two units a byte, +8 for a sequence that starts in this chunk and
         // ends in the next.
-        const qsizetype needed = (out - outBegin) + 2 * (chunkEnd - i) + 8;
-        if (needed > result.size()) {
-            const qsizetype written = out - outBegin;
-            result.resize(std::max(needed, result.size() + result.size() / 2));
-            outBegin = reinterpret_cast<char16_t *>(result.data());
-            out = outBegin + written;
-        }
+        output.makeRoom(out, 2 * (chunkEnd - i) + 8);
         while (i < chunkEnd) {
             const uchar b = in[i];
             if (b < 0x80) {
@@ -181,10 +170,7 @@ DecodedLines decodeLines(QByteArrayView bytes)
         }
     }
 
-    result.truncate(out - outBegin);
-    if (result.capacity() - result.size() > result.size() / 4)
-        result.squeeze();
-    return {std::move(result), sawLf, sawCr};
+    return {output.take(out), sawLf, sawCr};
 }
 
 QByteArray encodeLines(QStringView text, QByteArrayView lineBreak)
@@ -197,23 +183,15 @@ QByteArray encodeLines(QStringView text, QByteArrayView lineBreak)
     // Three bytes a unit at most (a line break takes two, a surrogate pair
     // four for its two units); the buffer grows chunk by chunk, so mostly
     // ASCII text does not hold three times its size.
-    QByteArray result;
-    result.resize(size + size / 2);
-    char *outBegin = result.data();
-    char *out = outBegin;
+    codec::ByteOutput output(size + size / 2);
+    char *out = output.begin();
 
     constexpr qsizetype chunk = 64 * 1024;
     qsizetype i = 0;
     while (i < size) {
         const qsizetype chunkEnd = std::min(size, i + chunk);
         // +4 for a surrogate pair that starts in this chunk and ends in the next.
-        const qsizetype needed = (out - outBegin) + 3 * (chunkEnd - i) + 4;
-        if (needed > result.size()) {
-            const qsizetype written = out - outBegin;
-            result.resize(std::max(needed, result.size() + result.size() / 2));
-            outBegin = result.data();
-            out = outBegin + written;
-        }
+        output.makeRoom(out, 3 * (chunkEnd - i) + 4);
         while (i < chunkEnd) {
             const char16_t c = in[i];
             if (c == u'\n' || c == u'\u2029') {
@@ -278,10 +256,7 @@ QByteArray encodeLines(QStringView text, QByteArrayView lineBreak)
         }
     }
 
-    result.truncate(out - outBegin);
-    if (result.capacity() - result.size() > result.size() / 4)
-        result.squeeze();
-    return result;
+    return output.take(out);
 }
 
 } // namespace utf8
