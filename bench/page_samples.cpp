@@ -145,3 +145,27 @@ QString readShiftJis(const QString &path)
     text.replace(u"\r\n"_s, u"\n"_s);
     return text;
 }
+
+// About `bytes` CP932 bytes of page (Japanese two bytes, line ends two),
+// lines of markup around mixed Japanese and ASCII prose, joined by '\n'.
+QString proseLines(qsizetype bytes)
+{
+    static const QString prose =
+            u"吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗い"
+            u"じめじめした所でニャーニャー泣いていた事だけは記憶している。"_s;
+    static const QString ascii =
+            u"The quick brown fox jumps over the lazy dog; see page 12, section 3.4 "_s;
+    std::mt19937 random(1997);
+    QString text;
+    qsizetype size = 0;
+    while (size < bytes) {
+        const qsizetype japanese = 30 + random() % 10;
+        const qsizetype latin = 30 + random() % 10;
+        text += u"<p>";
+        text += QStringView(prose).sliced(random() % (prose.size() - japanese), japanese);
+        text += QStringView(ascii).sliced(random() % (ascii.size() - latin), latin);
+        text += u"</p>\n";
+        size += 3 + japanese * 2 + latin + 4 + 2;
+    }
+    return text;
+}

@@ -37,3 +37,7 @@ const SampleFiles &sampleFiles(const QString &name, const QString &text);
 // A Shift-JIS file with CR LF line ends read with the bare toolkit: Qt's own
 // Shift-JIS decoder, then one '\n' a line, as the editor takes its text.
 QString readShiftJis(const QString &path);
+
+// About `bytes` CP932 bytes (Japanese two bytes, line ends two) of <p> lines
+// mixing Japanese and ASCII prose, joined by '\n'.
+QString proseLines(qsizetype bytes);

@@ -1,4 +1,5 @@
 #include "bench/bench_support.h"
+#include "bench/page_samples.h"
 #include "dialogs/media/script_command.h"
 #include "dialogs/media/script_templates.h"
 #include "document/doc_editor.h"
@@ -33,23 +34,7 @@ constexpr qsizetype pageBytes = 10 * 1000 * 1000;
 // with the head end near the top or at the end, lines joined by '\n'.
 QString pageText(bool headAtEnd)
 {
-    static const QString prose =
-            u"吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗い"
-            u"じめじめした所でニャーニャー泣いていた事だけは記憶している。"_s;
-    static const QString ascii =
-            u"The quick brown fox jumps over the lazy dog; see page 12, section 3.4 "_s;
-    std::mt19937 random(1997);
-    QString body;
-    qsizetype size = 0;
-    while (size < pageBytes) {
-        const qsizetype japanese = 30 + random() % 10;
-        const qsizetype latin = 30 + random() % 10;
-        body += u"<p>";
-        body += QStringView(prose).sliced(random() % (prose.size() - japanese), japanese);
-        body += QStringView(ascii).sliced(random() % (ascii.size() - latin), latin);
-        body += u"</p>\n";
-        size += 3 + japanese * 2 + latin + 4 + 2;
-    }
+    const QString body = proseLines(pageBytes);
     const QString top = u"<HTML>\n<HEAD>\n<TITLE>吾輩は猫である</TITLE>\n"_s;
     if (headAtEnd)
         return top + u"<BODY>\n"_s + body + u"</BODY>\n</Head>\n</HTML>\n"_s;

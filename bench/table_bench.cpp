@@ -1,4 +1,5 @@
 #include "bench/bench_support.h"
+#include "bench/page_samples.h"
 #include "dialogs/text/table_command.h"
 #include "dialogs/text/table_tag.h"
 #include "document/doc_editor.h"
@@ -26,33 +27,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// About `bytes` CP932 bytes of page (Japanese two bytes, line ends two),
-// lines of markup around mixed Japanese and ASCII prose, joined by '\n'.
-QString pageText(qsizetype bytes)
-{
-    static const QString prose =
-            u"吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。何でも薄暗い"
-            u"じめじめした所でニャーニャー泣いていた事だけは記憶している。"_s;
-    static const QString ascii =
-            u"The quick brown fox jumps over the lazy dog; see page 12, section 3.4 "_s;
-    std::mt19937 random(1997);
-    QString text;
-    qsizetype size = 0;
-    while (size < bytes) {
-        const qsizetype japanese = 30 + random() % 10;
-        const qsizetype latin = 30 + random() % 10;
-        text += u"<p>";
-        text += QStringView(prose).sliced(random() % (prose.size() - japanese), japanese);
-        text += QStringView(ascii).sliced(random() % (ascii.size() - latin), latin);
-        text += u"</p>\n";
-        size += 3 + japanese * 2 + latin + 4 + 2;
-    }
-    return text;
-}
 
 const QString &tenMegabytePage()
 {
-    static const QString text = pageText(10 * 1000 * 1000);
+    static const QString text = proseLines(10 * 1000 * 1000);
     return text;
 }
 
