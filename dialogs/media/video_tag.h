@@ -35,6 +35,8 @@ struct VideoOptions {
     bool mouseOver = false;     //            ﾏｳｽを上に乗せた時
     bool usemap = false;        // ｸﾗｲｱﾝﾄｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ
     QString mapName{};
+
+    bool operator==(const VideoOptions &) const = default;
 };
 
 // <IMG SRC="b.gif" DYNSRC="a.avi" WIDTH=160 HEIGHT=120 ALIGN=left BORDER=0 ALIGN=top
