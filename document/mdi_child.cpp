@@ -47,6 +47,7 @@ void TMDIChild::CaptureSelection()
 void TMDIChild::InsertTagPair(InsertMode mode)
 {
     UndoSnapshot = txtDoc->rawText();
+    HasUndoSnapshot = true;
     QTextCursor cursor = txtDoc->textCursor();
     switch (mode) {
     case InsertMode::BeforeSelection:
@@ -67,6 +68,8 @@ void TMDIChild::UndoItemClick()
         txtDoc->undo();
         return;
     }
+    if (!HasUndoSnapshot)
+        return;
     QString current = txtDoc->rawText();
     txtDoc->replaceAllQuietly(UndoSnapshot);
     UndoSnapshot = std::move(current);
