@@ -2,6 +2,7 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
+#include "dialogs/picture_filters.h"
 #include "dialogs/links/field_rows.h"
 
 #include <QBoxLayout>
@@ -68,6 +69,6 @@ ImgFldOptions TfrmImgFld::options() const
 void TfrmImgFld::browse()
 {
     if (const std::optional<QString> name = browseFileName(
-            this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
+            this, picture_filters::gifAndJpeg(), NameCase::Lower))
         txtFilename->setText(*name);
 }
