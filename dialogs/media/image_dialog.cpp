@@ -2,6 +2,7 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
+#include "dialogs/picture_filters.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -224,7 +225,7 @@ void TfrmImage::RadioButton1Click(QRadioButton *sender)
 void TfrmImage::cmdSansyoClick()
 {
     if (const std::optional<QString> name = browseFileName(
-                this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s,
+                this, picture_filters::gifAndJpeg(),
                 NameCase::Lower))
         txtFilename->setText(*name);
 }

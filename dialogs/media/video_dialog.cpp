@@ -2,6 +2,7 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
+#include "dialogs/picture_filters.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -96,7 +97,7 @@ TfrmVideo::TfrmVideo(QWidget *parent)
     });
     connect(cmdSansyo2, &QToolButton::clicked, this, [this] {
         if (const std::optional<QString> name = browseFileName(
-                this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s,
+                this, picture_filters::gifAndJpeg(),
                 NameCase::Lower))
             txtImage->setText(*name);
     });

@@ -2,6 +2,7 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
+#include "dialogs/picture_filters.h"
 #include "dialogs/text/page_preview.h"
 
 #include <QBoxLayout>
@@ -255,6 +256,6 @@ void TfrmPage::setBackground(const QColor &color)
 void TfrmPage::browse()
 {
     if (const std::optional<QString> name = browseFileName(
-            this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Keep))
+            this, picture_filters::gif(), NameCase::Keep))
         txtFilename->setText(*name);
 }

@@ -2,9 +2,11 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
+#include "dialogs/picture_filters.h"
 #include "document/whole_number.h"
 #include "platform/platform.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -215,6 +217,7 @@ TfrmHyo::TfrmHyo(QWidget *parent)
     connect(cmdBackGround, &QToolButton::clicked, this, &TfrmHyo::browseBackground);
     txtRows->installEventFilter(this);
     txtCols->installEventFilter(this);
+    CancelBtn->installEventFilter(this);
 }
 
 QWidget *TfrmHyo::makeBasicPage()
@@ -373,7 +376,7 @@ QWidget *TfrmHyo::makeExtendedPage()
 void TfrmHyo::browseBackground()
 {
     if (const std::optional<QString> name = browseFileName(
-                this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
+                this, picture_filters::gif(), NameCase::Lower))
         txtFilename->setText(*name);
 }
 
@@ -395,6 +398,7 @@ void TfrmHyo::reset()
     for (ColorPanel *panel : {pnlBackColor, pnlBorderColor, pnlBorderColorLight, pnlBorderColorDark})
         panel->setColor(Qt::white);
     sizeGridToFields();
+    m_checkAfterCancel = false;
     txtRows->setFocus();
 }
 
@@ -418,12 +422,22 @@ void TfrmHyo::sizeGridToFields()
 
 bool TfrmHyo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == txtRows || watched == txtCols)) {
+    if (event->type() == QEvent::FocusOut) {
         // Only the focus moving on inside the dialog counts: a message box,
         // another window or a drop-down list taking it does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        const bool insideDialog = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (insideDialog && (watched == txtRows || watched == txtCols)) {
+            // The focus is already on its way; ｷｬﾝｾﾙ taking it must not be
+            // stopped by a check of what is being thrown away.
+            if (QApplication::focusWidget() == CancelBtn)
+                m_checkAfterCancel = true;
+            else
+                sizeGridToFields();
+        } else if (insideDialog && watched == CancelBtn && m_checkAfterCancel) {
+            m_checkAfterCancel = false;
             sizeGridToFields();
+        }
     }
     return TAttributeDialog::eventFilter(watched, event);
 }
