@@ -430,9 +430,9 @@ TEST_F(MainForm, ALongCascadeStartsAgainAtTheTopLeft)
 } // namespace
 
 #include "app/about_box.h"
+#include "support/dialog_fixture.h"
 
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -440,12 +440,10 @@ TEST_F(MainForm, TheVersionBoxShowsModallyAndClosesWithOk)
 {
     QString title;
     bool modal = false;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        modal = box->isModal();
-        box->OKBtn->click();
+    whenShown<TAboutBox>([&](TAboutBox &box) {
+        title = box.windowTitle();
+        modal = box.isModal();
+        box.OKBtn->click();
     });
     trigger(u"HelpAboutItem"_s);
     EXPECT_EQ(title, u"ﾊﾞｰｼﾞｮﾝ情報"_s);
