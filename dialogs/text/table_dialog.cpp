@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QTabWidget>
