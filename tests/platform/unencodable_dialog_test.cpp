@@ -67,6 +67,7 @@ TEST(UnencodableDialog, ADoubleClickAsksForThatCharacter)
     dialog.show();
     QTreeWidget *list = dialog.lstChars;
     const QRect second = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(chosen, QList<qsizetype>{40});
 }
