@@ -14,6 +14,7 @@
 #include "document/mdi_child.h"
 #include "document/page_open.h"
 #include "document/page_recovery.h"
+#include "platform/busy_cursor.h"
 #include "platform/install_layout.h"
 #include "platform/locale_text.h"
 #include "platform/platform.h"
@@ -342,6 +343,8 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
     const std::optional<OpenedPage> opened = openPage(this, name);
     if (!opened)
         return nullptr;
+    // A large page takes a while to lay out.
+    BusyCursor busy;
     const bool isFile = opened->stamp.has_value();
     TMDIChild *doc = addDocumentWindow(name, isFile ? opened->page : LoadedText{documentTemplate});
     if (isFile) {

@@ -89,6 +89,7 @@ TEST_F(PageEncoding, EveryWayOfSavingListsTheCharactersAndTakesTheChosenWay)
             fake.unencodableReports.clear();
             fake.unencodableChoices = {c.choice};
             savePath.save(*this, fake, *doc, m_file);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
             ASSERT_EQ(fake.unencodableReports.size(), 1);
             const UnencodableReport &report = fake.unencodableReports[0];
