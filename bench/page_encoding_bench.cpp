@@ -23,34 +23,17 @@ const QString emoji = u"😀"_s;
 // over its text and its attribute values.
 QString pageWith(int count)
 {
-    QString text = pageSample(50);
-    const qsizetype step = text.size() / (count + 1);
-    // From the back, so the earlier positions still hold.
-    for (int i = count; i >= 1; --i)
-        text.insert(i * step, emoji);
+    const QString &page = pageSample(50);
+    const qsizetype step = page.size() / (count + 1);
+    QString text;
+    text.reserve(page.size() + count * emoji.size());
+    for (int i = 0; i < count; ++i) {
+        text += QStringView(page).sliced(i * step, step);
+        text += emoji;
+    }
+    text += QStringView(page).sliced(count * step);
     return text;
 }
-
-struct Split {
-    qint64 oursNs = 0;
-    qint64 floorNs = 0;
-
-    template<typename F>
-    static qint64 time(F &&work)
-    {
-        const qint64 start = threadCpuNs();
-        work();
-        return threadCpuNs() - start;
-    }
-
-    void report(benchmark::State &state) const
-    {
-        const double n = double(state.iterations());
-        state.counters["ours_ms"] = double(oursNs) / 1e6 / n;
-        state.counters["floor_ms"] = double(floorNs) / 1e6 / n;
-        state.counters["ratio"] = floorNs > 0 ? double(oursNs) / double(floorNs) : 0.0;
-    }
-};
 
 // The save's listing (the encode that goes on past each character, their
 // places in the markup, lines and columns of those shown) beside the encode
@@ -60,22 +43,18 @@ void BM_ListUnencodable50(benchmark::State &state)
 {
     static const QString listed = pageWith(unencodableCount);
     static const QString last = pageSample(50) + emoji;
-    Split split;
+    OursAndFloor split;
     for (auto _ : state) {
-        qsizetype found = 0;
-        split.oursNs += Split::time([&] {
-            QList<qsizetype> all;
-            const EncodedText encoded = encodeDocument(listed, LineEnd::CrLf, TextEncoding::ShiftJis, &all);
-            const UnencodableReport report = unencodableReport(listed, all, u"Shift_JIS"_s);
-            benchmark::DoNotOptimize(encoded.bytes.data());
-            found = report.count;
-        });
+        split.startOurs();
+        QList<qsizetype> all;
+        const EncodedText encoded = encodeDocument(listed, LineEnd::CrLf, TextEncoding::ShiftJis, &all);
+        const qsizetype found = unencodableReport(listed, all, u"Shift_JIS"_s).count;
+        benchmark::DoNotOptimize(encoded.bytes.data());
+        split.stopOurs();
         state.PauseTiming();
-        qsizetype line = 0;
-        split.floorNs += Split::time([&] {
-            const EncodedText encoded = encodeDocument(last, LineEnd::CrLf, TextEncoding::ShiftJis);
-            line = encoded.line;
-        });
+        split.startFloor();
+        const qsizetype line = encodeDocument(last, LineEnd::CrLf, TextEncoding::ShiftJis).line;
+        split.stopFloor();
         state.ResumeTiming();
         if (found != unencodableCount || line == 0) {
             state.SkipWithError("the characters were not all found");
@@ -91,21 +70,19 @@ void BM_EucJpRead50(benchmark::State &state)
 {
     static const QByteArray euc = eucjp::encodeLines(pageSample(50), "\r\n").bytes;
     static const QByteArray sjis = encodeDocument(pageSample(50), LineEnd::CrLf).bytes;
-    Split split;
+    OursAndFloor split;
     for (auto _ : state) {
-        TextEncoding read = TextEncoding::ShiftJis;
-        split.oursNs += Split::time([&] {
-            const LoadedText loaded = decodeDocument(euc);
-            benchmark::DoNotOptimize(loaded.text.data());
-            read = loaded.encoding;
-        });
+        split.startOurs();
+        const LoadedText ours = decodeDocument(euc);
+        benchmark::DoNotOptimize(ours.text.data());
+        split.stopOurs();
         state.PauseTiming();
-        TextEncoding floor = TextEncoding::EucJp;
-        split.floorNs += Split::time([&] {
-            const LoadedText loaded = decodeDocument(sjis);
-            benchmark::DoNotOptimize(loaded.text.data());
-            floor = loaded.encoding;
-        });
+        split.startFloor();
+        const LoadedText bare = decodeDocument(sjis);
+        benchmark::DoNotOptimize(bare.text.data());
+        split.stopFloor();
+        const TextEncoding read = ours.encoding;
+        const TextEncoding floor = bare.encoding;
         state.ResumeTiming();
         if (read != TextEncoding::EucJp || floor != TextEncoding::ShiftJis) {
             state.SkipWithError("a page was read in the wrong encoding");
