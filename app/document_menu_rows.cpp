@@ -34,6 +34,7 @@
 #include "dialogs/text/table_cell_commands.h"
 #include "dialogs/text/table_command.h"
 #include "document/edit_commands.h"
+#include "document/encoding_commands.h"
 #include "document/file_commands.h"
 #include "document/fixed_tags.h"
 
@@ -215,6 +216,15 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 0, .name = "Tool", .caption = "ﾂｰﾙ(&T)"},
     {.level = 1, .name = "ToolDsp", .caption = "ﾌﾞﾗｳｻﾞで表示(&B)", .command = ToolDspClick, .shortcut = "Ctrl+E", .hint = "現在編集中のファイルをブラウザで表示します"},
     {.level = 1, .name = "KP1", .caption = "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)", .command = KP1Click},
+    {.level = 1, .name = "-"},
+    // Radio entries and a check box, set as the submenu opens.
+    {.level = 1, .name = "ToolEncoding", .caption = "文字ｺｰﾄﾞ(&K)"},
+    {.level = 2, .name = "EncodingShiftJis", .caption = "Shift_JIS", .command = EncodingClick, .tag = 0},
+    {.level = 2, .name = "EncodingEucJp", .caption = "EUC-JP", .command = EncodingClick, .tag = 1},
+    {.level = 2, .name = "EncodingUtf8", .caption = "UTF-8", .command = EncodingClick, .tag = 2},
+    {.level = 2, .name = "EncodingBom", .caption = "BOMを付ける", .command = EncodingBomClick},
+    {.level = 2, .name = "-"},
+    {.level = 2, .name = "EncodingReopen", .caption = "開き直す", .command = EncodingReopenClick},
 };
 
 } // namespace

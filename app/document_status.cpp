@@ -2,6 +2,9 @@
 
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
+#include "platform/charset_declaration.h"
+
+#include <QMouseEvent>
 
 #include <QLabel>
 #include <QStatusBar>
@@ -10,11 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString encodingName(TextEncoding encoding)
-{
-    return encoding == TextEncoding::ShiftJis ? u"Shift_JIS"_s : u"UTF-8"_s;
-}
 
 // Characters before `position` in `line`: a surrogate pair is one.
 int characterColumn(const QString &line, int position)
@@ -48,6 +46,23 @@ DocumentStatus::DocumentStatus(QStatusBar *bar)
     , StatusModified(panel(bar, u"StatusModified"_s, u"変更状態"_s, u"更新"_s))
     , StatusEncoding(panel(bar, u"StatusEncoding"_s, u"文字ｺｰﾄﾞ"_s, u"Shift_JIS"_s))
 {
+    StatusEncoding->installEventFilter(this);
+}
+
+bool DocumentStatus::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == StatusEncoding && event->type() == QEvent::MouseButtonRelease && m_doc
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        Q_EMIT encodingPanelClicked();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DocumentStatus::showEncoding()
+{
+    if (m_doc)
+        StatusEncoding->setText(charsetName(m_doc->encoding));
 }
 
 void DocumentStatus::follow(TMDIChild *doc)
@@ -66,14 +81,16 @@ void DocumentStatus::follow(TMDIChild *doc)
     m_modifiedChanged = connect(doc->txtDoc->document(), &QTextDocument::modificationChanged, this,
                                 &DocumentStatus::showModified);
     showCaret();
+    m_encodingChanged = connect(doc, &TMDIChild::encodingChanged, this, &DocumentStatus::showEncoding);
     showModified(doc->isModified());
-    StatusEncoding->setText(encodingName(doc->encoding));
+    showEncoding();
 }
 
 void DocumentStatus::disconnectDocument()
 {
     disconnect(m_caretMoved);
     disconnect(m_modifiedChanged);
+    disconnect(m_encodingChanged);
 }
 
 void DocumentStatus::showCaret()

@@ -26,7 +26,15 @@ public:
     QLabel *StatusModified;
     QLabel *StatusEncoding;
 
+Q_SIGNALS:
+    // The encoding panel was clicked: its choices are wanted.
+    void encodingPanelClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void showEncoding();
     void showCaret();
     void showModified(bool modified);
     void disconnectDocument();
@@ -34,4 +42,5 @@ private:
     QPointer<TMDIChild> m_doc;
     QMetaObject::Connection m_caretMoved;
     QMetaObject::Connection m_modifiedChanged;
+    QMetaObject::Connection m_encodingChanged;
 };

@@ -3,6 +3,7 @@
 #include "app/about_box.h"
 #include "app/bar_accessibility.h"
 #include "app/document_status.h"
+#include "app/encoding_menu.h"
 #include "app/file_drop.h"
 #include "app/menu_rows.h"
 #include "app/settings.h"
@@ -11,9 +12,9 @@
 #include "document/doc_editor.h"
 #include "document/file_commands.h"
 #include "document/mdi_child.h"
+#include "document/page_open.h"
 #include "document/page_recovery.h"
 #include "platform/busy_cursor.h"
-#include "platform/file_state.h"
 #include "platform/install_layout.h"
 #include "platform/locale_text.h"
 #include "platform/platform.h"
@@ -118,6 +119,10 @@ TMainForm::TMainForm(QWidget *parent)
     statusBar()->setObjectName(u"StatusBar"_s);
     statusBar()->addWidget(StatusPanel0, 1);
     m_status = new DocumentStatus(statusBar());
+    connect(m_status, &DocumentStatus::encodingPanelClicked, this, [this] {
+        if (TMDIChild *doc = activeDocument())
+            encodingMenuOf(*doc)->popup(m_status->StatusEncoding->mapToGlobal(QPoint(0, 0)));
+    });
     statusBar()->addPermanentWidget(StatusPanel1);
     nameBarParts(*this);
 
@@ -193,6 +198,7 @@ void TMainForm::buildDocumentMenus(TMDIChild &doc)
             doc.txtDoc->setContextMenu(menu);
     }
     doc.txtDoc->setMenuShortcuts(taken);
+    setUpEncodingMenu(doc);
 }
 
 void TMainForm::mergeMenus(TMDIChild *doc)
@@ -338,34 +344,16 @@ TMDIChild *TMainForm::OpenDocumentWindow(const QString &name)
 {
     if (!windowBudgetLeft())
         return nullptr;
+    const std::optional<OpenedPage> opened = openPage(this, name);
+    if (!opened)
+        return nullptr;
+    // A large page takes a while to lay out.
     BusyCursor busy;
-    std::optional<LoadedText> loaded;
-    const FileState state = fileState(name);
-    if (state.kind != FileKind::Missing) {
-        const QString shownName = QDir::toNativeSeparators(name);
-        if (state.kind == FileKind::Regular && state.stamp.size > MaxPageBytes) {
-            busy.release();
-            platform().message(this, MessageKind::Error,
-                               u"ﾌｧｲﾙ %1 は大きすぎて開けません (%2 MB まで)"_s.arg(
-                                   shownName, QString::number(MaxPageBytes >> 20)),
-                               MessageButtons::Ok, u"Marquill 32"_s);
-            return nullptr;
-        }
-        // Folders, FIFOs and devices are refused before anything opens them.
-        if (state.kind == FileKind::Regular)
-            loaded = readTextFile(name);
-        if (!loaded) {
-            busy.release();
-            platform().message(this, MessageKind::Error, u"ﾌｧｲﾙ %1 は開けません"_s.arg(shownName),
-                               MessageButtons::Ok, u"Marquill 32"_s);
-            return nullptr;
-        }
-    }
-
-    TMDIChild *doc = addDocumentWindow(name, loaded ? *loaded : LoadedText{documentTemplate});
-    if (loaded) {
+    const bool isFile = opened->stamp.has_value();
+    TMDIChild *doc = addDocumentWindow(name, isFile ? opened->page : LoadedText{documentTemplate});
+    if (isFile) {
         doc->setFileName(name);
-        doc->fileStamp = state.stamp;
+        doc->fileStamp = opened->stamp;
     }
     watchForRecovery(*doc);
     return doc;
@@ -397,12 +385,9 @@ TMDIChild *TMainForm::addDocumentWindow(const QString &caption, const LoadedText
     // the window's width (a hidden editor lays a line out as if endless).
     ClientArea->addSubWindow(doc);
     doc->show();
-    doc->txtDoc->setPlainText(page.text);
-    doc->lineEnd = page.lineEnd;
-    doc->encoding = page.encoding;
+    doc->loadPage(page);
     ++DocumentCounter;
     doc->Tag = DocumentCounter;
-    doc->setModified(false);
     Documents.put(doc->Tag, doc);
 
     connect(doc, &TMDIChild::closing, this, [this, doc] { documentClosing(doc); });
@@ -476,9 +461,7 @@ void TMainForm::openDroppedFiles(const QStringList &names)
         const QFileInfo file(name);
         // Open would make a new page named after a folder; a drop means a file.
         if (!file.isFile() || !file.isReadable()) {
-            platform().message(this, MessageKind::Error,
-                               u"ﾌｧｲﾙ %1 は開けません"_s.arg(QDir::toNativeSeparators(name)),
-                               MessageButtons::Ok, u"Marquill 32"_s);
+            tellCannotOpen(this, name);
             continue;
         }
         // One budget warning is enough for the whole drop.

@@ -4,6 +4,7 @@
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
 #include "platform/platform.h"
+#include "platform/unencodable_dialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -40,6 +41,11 @@ public:
     std::optional<QString> inputBox(QWidget *, const InputBoxRequest &) override
     {
         return std::nullopt;
+    }
+    UnencodableChoice unencodableCharacters(QWidget *, const UnencodableReport &,
+                                            const std::function<void(qsizetype)> &) override
+    {
+        return UnencodableChoice::Cancel;
     }
     void showHelp(QWidget *, const QString &, int) override {}
     bool startBrowser(const QString &, const QString &) override { return false; }

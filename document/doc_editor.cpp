@@ -108,6 +108,45 @@ void TDocEditor::replaceRangesQuietly(QList<Range> ranges, const QString &text)
     doc->setModified(true);
 }
 
+void TDocEditor::replacePiecesQuietly(QList<Piece> pieces)
+{
+    std::sort(pieces.begin(), pieces.end(),
+              [](const Piece &a, const Piece &b) { return a.start < b.start; });
+    // Many edits cost the editor more than taking a new text at once.
+    constexpr qsizetype fewEdits = 64;
+    if (pieces.size() > fewEdits) {
+        const QString old = rawText();
+        QString text;
+        qsizetype added = 0;
+        for (const Piece &p : std::as_const(pieces))
+            added += p.text.size() - p.length;
+        text.reserve(old.size() + added);
+        qsizetype from = 0;
+        for (const Piece &p : std::as_const(pieces)) {
+            text += QStringView(old).sliced(from, p.start - from);
+            text += p.text;
+            from = p.start + p.length;
+        }
+        text += QStringView(old).sliced(from);
+        replaceAllQuietly(text);
+        return;
+    }
+    // The editor's own cursor moves with the edits of this one.
+    QTextDocument *doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    // From the back, so the earlier positions still hold.
+    for (auto p = pieces.crbegin(); p != pieces.crend(); ++p) {
+        cursor.setPosition(int(p->start));
+        cursor.setPosition(int(p->start + p->length), QTextCursor::KeepAnchor);
+        cursor.insertText(p->text);
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(true);
+    doc->setModified(true);
+}
+
 QString TDocEditor::selectedTextCrLf() const
 {
     const QString selected = textCursor().selectedText();

@@ -38,6 +38,16 @@ public:
     // without an undo step of the editor's own. Sets the modified flag.
     void replaceRangesQuietly(QList<Range> ranges, const QString &text);
 
+    struct Piece {
+        qsizetype start;
+        qsizetype length;
+        QString text;
+    };
+    // Replaces each of the (non-overlapping) pieces by its text in one
+    // edit, without an undo step of the editor's own; the caret stays where
+    // it was. Sets the modified flag.
+    void replacePiecesQuietly(QList<Piece> pieces);
+
     // The selection as the markup builders see it: lines end in CR LF.
     QString selectedTextCrLf() const;
 

@@ -2,6 +2,7 @@
 
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
+#include "document/save_checks.h"
 #include "platform/busy_cursor.h"
 #include "platform/file_state.h"
 #include "platform/platform.h"
@@ -9,36 +10,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
 const char16_t *const HtmlFileFilter = u"HTMLﾌｧｲﾙ(*.htm*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*";
 
 namespace {
-
-// Puts the caret on the character that cannot be saved, so the user sees it.
-void selectCharacterAt(TMDIChild &doc, qsizetype line, const QString &character)
-{
-    const QTextBlock block = doc.txtDoc->document()->findBlockByNumber(int(line - 1));
-    if (!block.isValid())
-        return;
-    const int column = block.text().indexOf(character);
-    if (column < 0)
-        return;
-    QTextCursor cursor(block);
-    cursor.setPosition(block.position() + column);
-    cursor.setPosition(block.position() + column + int(character.size()), QTextCursor::KeepAnchor);
-    doc.txtDoc->setTextCursor(cursor);
-    doc.txtDoc->ensureCursorVisible();
-}
-
-QString codePoint(const QString &character)
-{
-    const QList<uint> ucs4 = character.toUcs4();
-    return ucs4.isEmpty() ? QString()
-                          : QStringLiteral("U+%1").arg(ucs4.first(), 4, 16, QLatin1Char('0')).toUpper();
-}
 
 // Another program's newer text is not overwritten unasked. A file that is
 // gone is simply written again: there is nothing on disk to lose.
@@ -60,22 +37,17 @@ bool writeDocument(TMDIChild &doc)
     const QString name = doc.fileName();
     if (!mayOverwrite(doc))
         return false;
+    const std::optional<QByteArray> bytes = bytesToSave(doc);
+    if (!bytes)
+        return false;
     BusyCursor busy;
-    const SaveResult result = writeTextFile(name, doc.txtDoc->rawText(), doc.lineEnd, doc.encoding);
+    const SaveResult result = writeFileBytes(name, *bytes);
     busy.release();
     switch (result.status) {
     case SaveResult::Status::Saved:
         doc.fileStamp = fileState(name).stamp;
         return true;
     case SaveResult::Status::Unencodable:
-        selectCharacterAt(doc, result.line, result.character);
-        platform().message(&doc, MessageKind::Warning,
-                           QStringLiteral("%1 行目の文字「%2」(%3) は Shift-JIS で保存できません。\n"
-                                          "ﾌｧｲﾙ %4 は保存されていません。")
-                               .arg(result.line)
-                               .arg(result.character, codePoint(result.character),
-                                    QDir::toNativeSeparators(name)),
-                           MessageButtons::Ok);
         return false;
     case SaveResult::Status::WriteFailed:
         platform().message(&doc, MessageKind::Error,

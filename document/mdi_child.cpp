@@ -106,6 +106,36 @@ bool TMDIChild::isModified() const
 void TMDIChild::setModified(bool modified)
 {
     txtDoc->document()->setModified(modified);
+    if (!modified)
+        m_textBeforeEncodingChoice.reset();
+}
+
+void TMDIChild::chooseEncoding(TextEncoding chosen)
+{
+    if (chosen == encoding)
+        return;
+    if (!isModified())
+        m_textBeforeEncodingChoice = qHash(txtDoc->rawText());
+    encoding = chosen;
+    setModified(true);
+    Q_EMIT encodingChanged();
+}
+
+bool TMDIChild::hasUnsavedText() const
+{
+    if (!isModified())
+        return false;
+    return !m_textBeforeEncodingChoice || *m_textBeforeEncodingChoice != qHash(txtDoc->rawText());
+}
+
+void TMDIChild::loadPage(const LoadedText &page)
+{
+    txtDoc->setPlainText(page.text);
+    lineEnd = page.lineEnd;
+    encoding = page.encoding;
+    UndoSnapshot.clear();
+    setModified(false);
+    Q_EMIT encodingChanged();
 }
 
 int TMDIChild::TypingMode() const

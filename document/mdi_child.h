@@ -68,6 +68,17 @@ public:
     LineEnd lineEnd = LineEnd::CrLf;
     // The encoding the file was read in, and is written back in.
     TextEncoding encoding = TextEncoding::ShiftJis;
+    // The user's choice of how the next save writes the page: marks it
+    // modified when it differs.
+    void chooseEncoding(TextEncoding chosen);
+    // Unsaved changes other than a newly chosen encoding: what reading the
+    // file again would lose.
+    bool hasUnsavedText() const;
+    // The page as read from its file: text, line ends and encoding; clean.
+    void loadPage(const LoadedText &page);
+    // The charset declaration the user chose to keep, and the encoding it was
+    // kept against, so a save asks about it once.
+    QString keptDeclaration;
     // The file as this window last read or wrote it (nullopt: there was
     // none), so that a save notices a file someone else has rewritten.
     std::optional<FileStamp> fileStamp;
@@ -84,6 +95,7 @@ public:
 Q_SIGNALS:
     // The text was written to `fileName`.
     void saved(const QString &fileName);
+    void encodingChanged();
     void typingModeChanged(int mode);
     // The close went ahead; the window is about to be destroyed.
     void closing();
@@ -99,4 +111,6 @@ private:
     TFindDialog *m_findDialog = nullptr;
     TReplaceDialog *m_replaceDialog = nullptr;
     bool m_closeAllowed = false;
+    // The text when another encoding was chosen on a clean page.
+    std::optional<size_t> m_textBeforeEncodingChoice;
 };

@@ -1,13 +1,13 @@
 #include "platform/cp932_codec.h"
 
 #include "platform/codec_output.h"
+#include "platform/iconv_converter.h"
 
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <iconv.h>
 #include <memory>
 
 #ifdef __SSE2__
@@ -39,40 +39,6 @@ constexpr bool isTrailByte(unsigned b)
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
-// glibc knows CP932 as Windows writes it; it is asked once per character
-// while the tables are built and never again. It stops at the first
-// character it cannot convert, so whole strings never go through it.
-class Iconv
-{
-public:
-    Iconv(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
-    ~Iconv()
-    {
-        if (isValid())
-            iconv_close(m_cd);
-    }
-    Iconv(const Iconv &) = delete;
-    Iconv &operator=(const Iconv &) = delete;
-
-    bool isValid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts all of `in`, or returns -1.
-    qsizetype convert(const void *in, size_t inSize, void *out, size_t outSize)
-    {
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char *inPtr = static_cast<char *>(const_cast<void *>(in));
-        char *outPtr = static_cast<char *>(out);
-        size_t inLeft = inSize;
-        size_t outLeft = outSize;
-        if (iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
-            return -1;
-        return qsizetype(outSize - outLeft);
-    }
-
-private:
-    iconv_t m_cd;
-};
-
 struct Tables
 {
     std::array<quint8, 256> kind{};
@@ -91,8 +57,10 @@ struct Tables
 
 Tables::Tables()
 {
-    Iconv toCp932("CP932", "UTF-32LE");
-    Iconv fromCp932("UTF-32LE", "CP932");
+    // glibc knows CP932 as Windows writes it; it is asked once per
+    // character while the tables are built and never again.
+    IconvConverter toCp932("CP932", "UTF-32LE");
+    IconvConverter fromCp932("UTF-32LE", "CP932");
     if (!toCp932.isValid() || !fromCp932.isValid()) {
         // Without glibc's converter only ASCII is known; everything else
         // still survives as placeholders.
@@ -174,7 +142,7 @@ const Tables &tables()
 // Shared by encode() and encodeLines(): with `translateBreaks`, '\n' and
 // U+2029 are written as `lineBreak` instead of being looked up.
 template<bool translateBreaks>
-Encoded encodeImpl(QStringView text, QByteArrayView lineBreak)
+Encoded encodeImpl(QStringView text, QByteArrayView lineBreak, codec::UnencodableList *unencodable)
 {
     const Tables &t = tables();
     const char16_t *const in = text.utf16();
@@ -205,8 +173,12 @@ Encoded encodeImpl(QStringView text, QByteArrayView lineBreak)
                 }
             }
             const quint16 v = t.encode[c];
-            if (v == 0)
-                break;
+            if (v == 0) {
+                if (!unencodable)
+                    break;
+                unencodable->append(i++);
+                continue;
+            }
             // Both bytes are always stored (the buffer has room) and the
             // pointer moves by the real length, which spares a branch that
             // Japanese mixed with ASCII mispredicts often.
@@ -241,22 +213,26 @@ Encoded encodeImpl(QStringView text, QByteArrayView lineBreak)
 #endif
             continue;
         }
-        if (!QChar::isHighSurrogate(c) || i + 1 == size || !QChar::isLowSurrogate(in[i + 1]))
-            break;
-        const char32_t offset = QChar::surrogateToUcs4(c, in[i + 1]) - placeholderBase;
+        const bool pair =
+                QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1]);
+        const char32_t offset = pair ? QChar::surrogateToUcs4(c, in[i + 1]) - placeholderBase : ~0u;
         if (offset < 0x100) {
             *out++ = char(offset);
         } else if (offset >= firstDoubleCode && offset <= lastDoubleCode && t.duplicate[offset]) {
             *out++ = char(offset >> 8);
             *out++ = char(offset);
         } else {
-            break;
+            if (!unencodable)
+                break;
+            unencodable->append(i);
         }
-        i += 2;
+        i += pair ? 2 : 1;
     }
 
     if (i < size)
         result.firstUnencodable = i;
+    else if (unencodable && !unencodable->isEmpty())
+        result.firstUnencodable = unencodable->first();
     result.bytes = output.take(out);
     return result;
 }
@@ -271,7 +247,7 @@ struct LineEnds
 // lone LF all become '\n' and `ends` says which were seen. CR and LF never
 // take part in a double-byte code, so each is seen as a byte of its own.
 template<bool joinLines>
-QString decodeImpl(QByteArrayView bytes, LineEnds *ends)
+QString decodeImpl(QByteArrayView bytes, LineEnds *ends, qsizetype *strays)
 {
     const Tables &t = tables();
     const uchar *const in = reinterpret_cast<const uchar *>(bytes.data());
@@ -349,6 +325,7 @@ QString decodeImpl(QByteArrayView bytes, LineEnds *ends)
             }
             putSupplementary(out, placeholderBase + b);
             ++i;
+            ++*strays;
         }
     }
 
@@ -362,14 +339,15 @@ QString decodeImpl(QByteArrayView bytes, LineEnds *ends)
 
 QString decode(QByteArrayView bytes)
 {
-    return decodeImpl<false>(bytes, nullptr);
+    qsizetype strays = 0;
+    return decodeImpl<false>(bytes, nullptr, &strays);
 }
 
 DecodedLines decodeLines(QByteArrayView bytes)
 {
     LineEnds ends;
     DecodedLines result;
-    result.text = decodeImpl<true>(bytes, &ends);
+    result.text = decodeImpl<true>(bytes, &ends, &result.strays);
     result.hasLf = ends.lf;
     result.hasCr = ends.cr;
     return result;
@@ -377,12 +355,12 @@ DecodedLines decodeLines(QByteArrayView bytes)
 
 Encoded encode(QStringView text)
 {
-    return encodeImpl<false>(text, {});
+    return encodeImpl<false>(text, {}, nullptr);
 }
 
-Encoded encodeLines(QStringView text, QByteArrayView lineBreak)
+Encoded encodeLines(QStringView text, QByteArrayView lineBreak, codec::UnencodableList *unencodable)
 {
-    return encodeImpl<true>(text, lineBreak);
+    return encodeImpl<true>(text, lineBreak, unencodable);
 }
 
 bool isPlaceholder(char32_t c)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/codec_output.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -23,21 +25,13 @@ namespace cp932 {
 
 QString decode(QByteArrayView bytes);
 
-// decode() for a whole document, joining line ends in the same pass: CR LF,
-// a lone CR and a lone LF each become '\n'.
-struct DecodedLines {
-    QString text;
-    bool hasLf = false;  // some line ended in a lone LF
-    bool hasCr = false;  // some line ended in CR LF or a lone CR
-};
+// decode() for a whole document, joining line ends in the same pass.
+using codec::DecodedLines;
 DecodedLines decodeLines(QByteArrayView bytes);
 
-struct Encoded {
-    QByteArray bytes;
-    // UTF-16 index of the first character CP932 cannot hold, or -1.
-    // Encoding stops there; bytes holds what came before it.
-    qsizetype firstUnencodable = -1;
-};
+// firstUnencodable: the first character CP932 cannot hold. Encoding stops
+// there (bytes hold what came before it) unless a list is given.
+using codec::Encoded;
 
 // Writes characters with no code of their own by Windows' one-way rules
 // (U+301C and U+FF5E become 0x8160, U+00A5 becomes 0x5C, ...).
@@ -45,7 +39,10 @@ Encoded encode(QStringView text);
 
 // encode() for a whole document: every '\n' and U+2029 is written as
 // `lineBreak` (at most two bytes, "\r\n" or "\n"), all else as encode() does.
-Encoded encodeLines(QStringView text, QByteArrayView lineBreak);
+// With `unencodable`, every character CP932 cannot hold is listed there and
+// left out, and encoding goes on to the end.
+Encoded encodeLines(QStringView text, QByteArrayView lineBreak,
+                    codec::UnencodableList *unencodable = nullptr);
 
 // The placeholder standing for an undecodable byte or a duplicate code:
 // U+F0000..U+F00FF (any byte) and U+F0000 + code for each duplicate code.

@@ -3,9 +3,12 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
+struct UnencodableReport;
+enum class UnencodableChoice;
 
 // Everything modal or system-bound that the editor asks of the desktop goes
 // through this one seam: message boxes, the file and font dialogs, the
@@ -47,6 +50,11 @@ public:
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     // The text field takes at most 255 characters.
     virtual std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) = 0;
+
+    // The characters a save cannot write, and the way on the user takes.
+    // `select(position)` shows one of them in the page while the list is up.
+    virtual UnencodableChoice unencodableCharacters(QWidget *parent, const UnencodableReport &report,
+                                                    const std::function<void(qsizetype)> &select) = 0;
 
     virtual void showHelp(QWidget *parent, const QString &helpFile, int context) = 0;
 

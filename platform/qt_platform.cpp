@@ -4,6 +4,7 @@
 #include "platform/help_viewer.h"
 #include "platform/input_box.h"
 #include "platform/install_layout.h"
+#include "platform/unencodable_dialog.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -296,6 +297,16 @@ std::optional<QString> QtPlatform::inputBox(QWidget *parent, const InputBoxReque
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.value();
+}
+
+UnencodableChoice QtPlatform::unencodableCharacters(QWidget *parent, const UnencodableReport &report,
+                                                    const std::function<void(qsizetype)> &select)
+{
+    TUnencodableDialog dialog(report, parent);
+    QObject::connect(&dialog, &TUnencodableDialog::characterChosen, &dialog, select);
+    if (dialog.exec() != QDialog::Accepted)
+        return UnencodableChoice::Cancel;
+    return dialog.choice();
 }
 
 void QtPlatform::showHelp(QWidget *parent, const QString &helpFile, int context)

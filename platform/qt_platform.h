@@ -23,6 +23,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
+    UnencodableChoice unencodableCharacters(QWidget *parent, const UnencodableReport &report,
+                                            const std::function<void(qsizetype)> &select) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
     bool startBrowser(const QString &browser, const QString &document) override;
     QString defaultBrowser() const override;

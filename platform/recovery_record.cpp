@@ -45,6 +45,8 @@ QByteArray encodingName(TextEncoding encoding)
         return "UTF-8";
     case TextEncoding::Utf8Bom:
         return "UTF-8-BOM";
+    case TextEncoding::EucJp:
+        return "EUC-JP";
     case TextEncoding::ShiftJis:
         break;
     }
@@ -58,6 +60,8 @@ TextEncoding encodingNamed(QByteArrayView name)
         return TextEncoding::Utf8;
     if (name == "UTF-8-BOM")
         return TextEncoding::Utf8Bom;
+    if (name == "EUC-JP")
+        return TextEncoding::EucJp;
     return TextEncoding::ShiftJis;
 }
 

@@ -4,14 +4,11 @@
 
 #include <algorithm>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace utf8 {
 namespace {
 
 using codec::placeholderBase;
+using codec::plainAsciiRun;
 using codec::putSupplementary;
 
 struct Sequence {
@@ -58,29 +55,6 @@ constexpr bool keptAsText(char32_t c)
             && c != 0xFDD1;
 }
 
-// Bytes from `in` that hold no byte at or above 0x80 (and, with
-// `stopAtCr`, no CR): how many of the first `left`, counted sixteen at a
-// time.
-inline qsizetype plainAsciiRun(const uchar *in, qsizetype left, bool stopAtCr)
-{
-    qsizetype n = 0;
-#ifdef __SSE2__
-    const __m128i cr = _mm_set1_epi8('\r');
-    while (n + 16 <= left) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + n));
-        const __m128i stop = stopAtCr ? _mm_or_si128(block, _mm_cmpeq_epi8(block, cr)) : block;
-        if (_mm_movemask_epi8(stop) != 0)
-            break;
-        n += 16;
-    }
-#else
-    Q_UNUSED(in);
-    Q_UNUSED(left);
-    Q_UNUSED(stopAtCr);
-#endif
-    return n;
-}
-
 } // namespace
 
 bool isMultiByteUtf8(QByteArrayView bytes)
@@ -112,6 +86,7 @@ DecodedLines decodeLines(QByteArrayView bytes)
     const qsizetype size = bytes.size();
     bool sawLf = false;
     bool sawCr = false;
+    qsizetype strays = 0;
 
     // Valid text never takes more units than bytes; only placeholders (two
     // units a byte) make the buffer grow.
@@ -137,21 +112,10 @@ DecodedLines decodeLines(QByteArrayView bytes)
                 sawLf |= b == '\n';
                 *out++ = b;
                 ++i;
-#ifdef __SSE2__
                 const qsizetype run = plainAsciiRun(in + i, chunkEnd - i, true);
-                const __m128i zero = _mm_setzero_si128();
-                const __m128i lf = _mm_set1_epi8('\n');
-                for (qsizetype k = 0; k < run; k += 16) {
-                    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i + k));
-                    sawLf |= _mm_movemask_epi8(_mm_cmpeq_epi8(block, lf)) != 0;
-                    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + k),
-                                     _mm_unpacklo_epi8(block, zero));
-                    _mm_storeu_si128(reinterpret_cast<__m128i *>(out + k + 8),
-                                     _mm_unpackhi_epi8(block, zero));
-                }
+                sawLf |= codec::widenAscii(in + i, run, out);
                 out += run;
                 i += run;
-#endif
                 continue;
             }
             const Sequence s = sequenceAt(in + i, size - i);
@@ -163,6 +127,7 @@ DecodedLines decodeLines(QByteArrayView bytes)
                 i += s.length;
                 continue;
             }
+            strays += s.length == 0;
             const int length = s.length != 0 ? s.length : 1;
             for (int k = 0; k < length; ++k)
                 putSupplementary(out, placeholderBase + in[i + k]);
@@ -170,7 +135,7 @@ DecodedLines decodeLines(QByteArrayView bytes)
         }
     }
 
-    return {output.take(out), sawLf, sawCr};
+    return {output.take(out), sawLf, sawCr, strays};
 }
 
 QByteArray encodeLines(QStringView text, QByteArrayView lineBreak)
@@ -204,23 +169,10 @@ QByteArray encodeLines(QStringView text, QByteArrayView lineBreak)
             if (c < 0x80) {
                 *out++ = char(c);
                 ++i;
-#ifdef __SSE2__
                 // ASCII runs (markup, English) go eight units at a time.
-                const __m128i notAscii = _mm_set1_epi16(qint16(0xFF80));
-                const __m128i zero = _mm_setzero_si128();
-                const __m128i lf = _mm_set1_epi16('\n');
-                while (i + 8 <= chunkEnd) {
-                    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
-                    __m128i plain = _mm_cmpeq_epi16(_mm_and_si128(block, notAscii), zero);
-                    if (!breakIsLf)
-                        plain = _mm_andnot_si128(_mm_cmpeq_epi16(block, lf), plain);
-                    if (_mm_movemask_epi8(plain) != 0xFFFF)
-                        break;
-                    _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(block, block));
-                    out += 8;
-                    i += 8;
-                }
-#endif
+                const qsizetype run = codec::narrowAsciiRun(in + i, chunkEnd - i, !breakIsLf, out);
+                out += run;
+                i += run;
                 continue;
             }
             if (c < 0x800) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/codec_output.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -23,11 +25,7 @@ bool isMultiByteUtf8(QByteArrayView bytes);
 
 // The whole document, line ends joined in the same pass: CR LF, a lone CR
 // and a lone LF each become '\n'.
-struct DecodedLines {
-    QString text;
-    bool hasLf = false;  // some line ended in a lone LF
-    bool hasCr = false;  // some line ended in CR LF or a lone CR
-};
+using codec::DecodedLines;
 DecodedLines decodeLines(QByteArrayView bytes);
 
 // Every '\n' and U+2029 is written as `lineBreak` ("\r\n" or "\n"), each

@@ -228,6 +228,14 @@ const Entry documentOutline[] = {
     {Menu, 0, "Tool", "ﾂｰﾙ(&T)"},
     {Built, 1, "ToolDsp", "ﾌﾞﾗｳｻﾞで表示(&B)", "Ctrl+E", 0, "現在編集中のファイルをブラウザで表示します"},
     {Built, 1, "KP1", "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)"},
+    {Sep, 1, "-"},
+    {Menu, 1, "ToolEncoding", "文字ｺｰﾄﾞ(&K)"},
+    {Built, 2, "EncodingShiftJis", "Shift_JIS", "", 0},
+    {Built, 2, "EncodingEucJp", "EUC-JP", "", 1},
+    {Built, 2, "EncodingUtf8", "UTF-8", "", 2},
+    {Built, 2, "EncodingBom", "BOMを付ける"},
+    {Sep, 2, "-"},
+    {Built, 2, "EncodingReopen", "開き直す"},
 };
 
 std::string lineOf(int level, const QString &name, const QString &caption, const QString &keys,

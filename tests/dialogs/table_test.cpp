@@ -332,6 +332,11 @@ public:
     {
         return m_fake.inputBox(p, r);
     }
+    UnencodableChoice unencodableCharacters(QWidget *p, const UnencodableReport &r,
+                                            const std::function<void(qsizetype)> &select) override
+    {
+        return m_fake.unencodableCharacters(p, r, select);
+    }
     void showHelp(QWidget *p, const QString &f, int c) override { m_fake.showHelp(p, f, c); }
     bool startBrowser(const QString &b, const QString &d) override { return m_fake.startBrowser(b, d); }
     QString programFolder() const override { return m_fake.programFolder(); }

@@ -196,6 +196,28 @@ TEST(Cp932Codec, StopsAtFirstUnencodable)
     }
 }
 
+TEST(Cp932Codec, ListsEveryUnencodableAndEncodesTheRest)
+{
+    const struct {
+        const char *name;
+        QString text;
+        QList<qsizetype> listed;
+        QByteArray bytes;
+    } cases[] = {
+        {"none", u"日a\n"_s, {}, bytesOf({0x93, 0xFA, 'a', '\r', '\n'})},
+        {"letters, emoji and a lone surrogate", textOf({0xE9, 'a', 0x1F600, 0xD83D, 'b', 0xE9}), {0, 2, 4, 6}, "ab"},
+        {"placeholders pass", textOf({0xF0080, 0xF0100, 0xF8790}), {2}, bytesOf({0x80, 0x87, 0x90})},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        codec::UnencodableList listed;
+        const cp932::Encoded encoded = cp932::encodeLines(c.text, "\r\n", &listed);
+        EXPECT_EQ(listed, c.listed);
+        EXPECT_EQ(encoded.firstUnencodable, c.listed.isEmpty() ? -1 : c.listed.first());
+        EXPECT_EQ(hex(encoded.bytes), hex(c.bytes));
+    }
+}
+
 struct LinesCase
 {
     const char *name;

@@ -29,6 +29,7 @@ const char *nameOf(TextEncoding encoding)
     case TextEncoding::ShiftJis: return "Shift-JIS";
     case TextEncoding::Utf8: return "UTF-8";
     case TextEncoding::Utf8Bom: return "UTF-8 with BOM";
+    case TextEncoding::EucJp: return "EUC-JP";
     }
     return "?";
 }
@@ -93,6 +94,29 @@ TEST(DocumentEncoding, DetectsDecodesAndWritesBackTheSameBytes)
                  + stray(0xb7) + stray(0x91) + u"\uFDD2"_s,
          LineEnd::CrLf},
         // A lone CR comes back as CR LF, as in Shift-JIS pages.
+        // EUC-JP: told by kana, by bytes CP932 cannot read, else by the page's word.
+        {"EUC-JP kana", "<P>\xa4\xa2\xa4\xa4</P>\r\n", TextEncoding::EucJp, u"<P>あい</P>\n"_s,
+         LineEnd::CrLf},
+        {"EUC-JP kanji that CP932 cannot read", "\xc6\xfc\xcb\xdc\n", TextEncoding::EucJp,
+         u"日本\n"_s, LineEnd::Lf},
+        {"EUC-JP half-width kana and JIS X 0212", "\xa4\xa2\x8e\xb1\x8f\xb0\xa1",
+         TextEncoding::EucJp, u"あｱ丂"_s, LineEnd::CrLf},
+        {"EUC-JP kana whatever the page says", "<meta charset=Shift_JIS>\xa4\xa2",
+         TextEncoding::EucJp, u"<meta charset=Shift_JIS>あ"_s, LineEnd::CrLf},
+        {"valid both ways, no kana: Shift-JIS", "\xb0\xa1", TextEncoding::ShiftJis, u"ｰ｡"_s,
+         LineEnd::CrLf},
+        {"valid both ways, declared EUC-JP", "<META charset=\"euc-jp\">\xb0\xa1", TextEncoding::EucJp,
+         u"<META charset=\"euc-jp\">亜"_s, LineEnd::CrLf},
+        {"Shift-JIS half-width kana declared EUC-JP", "<meta charset=EUC-JP>\xb1\xb2\xb3",
+         TextEncoding::ShiftJis, u"<meta charset=EUC-JP>ｱｲｳ"_s, LineEnd::CrLf},
+        {"invalid both ways, declared EUC-JP", "<meta charset=EUC-JP>\xa4\xa2\xff",
+         TextEncoding::EucJp, u"<meta charset=EUC-JP>あ"_s + stray(0xff), LineEnd::CrLf},
+        {"ASCII declared EUC-JP", "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=EUC-JP\">",
+         TextEncoding::EucJp, std::nullopt, LineEnd::CrLf},
+        {"ASCII declared UTF-8", "<meta http-equiv=content-type content='text/html;charset=utf-8'>\n",
+         TextEncoding::Utf8, std::nullopt, LineEnd::Lf},
+        {"ASCII declared in a comment only", "<!-- <meta charset=UTF-8> -->", TextEncoding::ShiftJis,
+         std::nullopt, LineEnd::CrLf},
         {"lone CR in UTF-8", "\xc3\xa9\r\xc3\xa9\r", TextEncoding::Utf8, u"é\né\n"_s, LineEnd::CrLf,
          "\xc3\xa9\r\n\xc3\xa9\r\n"},
     };

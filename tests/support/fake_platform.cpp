@@ -60,6 +60,14 @@ std::optional<QString> FakePlatform::inputBox(QWidget *, const InputBoxRequest &
     return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
 }
 
+UnencodableChoice FakePlatform::unencodableCharacters(QWidget *, const UnencodableReport &report,
+                                                      const std::function<void(qsizetype)> &select)
+{
+    unencodableReports.append(report);
+    unencodableSelect = select;
+    return unencodableChoices.isEmpty() ? UnencodableChoice::Cancel : unencodableChoices.takeFirst();
+}
+
 void FakePlatform::showHelp(QWidget *, const QString &helpFile, int context)
 {
     helpRequests.append({helpFile, context});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/unencodable_dialog.h"
 
 #include <QList>
 #include <QTemporaryDir>
@@ -47,6 +48,12 @@ public:
     QList<std::optional<QString>> inputs;
     QList<InputBoxRequest> inputRequests;
 
+    // The unencodable-characters lists shown, and the answers to them (with
+    // none queued, Cancel). `select` is what a double click would call.
+    QList<UnencodableReport> unencodableReports;
+    QList<UnencodableChoice> unencodableChoices;
+    std::function<void(qsizetype)> unencodableSelect;
+
     QList<QPair<QString, int>> helpRequests;
 
     struct BrowserStart {
@@ -76,6 +83,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
+    UnencodableChoice unencodableCharacters(QWidget *parent, const UnencodableReport &report,
+                                            const std::function<void(qsizetype)> &select) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
     bool startBrowser(const QString &browser, const QString &document) override;
     QString defaultBrowser() const override { return desktopBrowser; }
