@@ -134,6 +134,7 @@ void TMDIChild::loadPage(const LoadedText &page)
     lineEnd = page.lineEnd;
     encoding = page.encoding;
     UndoSnapshot.clear();
+    HasUndoSnapshot = false;
     setModified(false);
     Q_EMIT encodingChanged();
 }
