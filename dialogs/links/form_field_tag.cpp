@@ -62,3 +62,85 @@ TagTexts hiddenTag(const HiddenOptions &o)
 {
     return {u"<INPUT TYPE=\"hidden\" NAME=\""_s + o.name + u"\" VALUE=\""_s + o.str + u"\">\r\n"_s, {}};
 }
+
+std::optional<InputKind> inputKind(const TagElement &input)
+{
+    const TagAttribute *type = input.attribute(u"TYPE");
+    if (!type)
+        return std::nullopt;
+    static const std::pair<QStringView, InputKind> kinds[] = {
+        {u"text", InputKind::Text},         {u"password", InputKind::Password},
+        {u"radio", InputKind::Radio},       {u"checkbox", InputKind::Checkbox},
+        {u"image", InputKind::Image},       {u"submit", InputKind::Submit},
+        {u"reset", InputKind::Reset},       {u"hidden", InputKind::Hidden},
+    };
+    for (const auto &[word, kind] : kinds) {
+        if (type->value.compare(word, Qt::CaseInsensitive) == 0)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+Reopened<TextBoxOptions> reopenTextBox(const TagElement &input, TextBoxOptions o)
+{
+    TagFields fields(input);
+    o.password = inputKind(input) == InputKind::Password;
+    fields.take(u"TYPE");
+    o.size = fields.take(u"SIZE").value_or(QString());
+    o.name = fields.take(u"NAME").value_or(QString());
+    o.maxLength = fields.take(u"MAXLENGTH").value_or(QString());
+    return reopenedTag(input, o, fields);
+}
+
+Reopened<MultiLineOptions> reopenMultiLine(const TagElement &textArea, MultiLineOptions o)
+{
+    TagFields fields(textArea);
+    o.rows = fields.take(u"ROWS").value_or(QString());
+    o.cols = fields.take(u"COLS").value_or(QString());
+    o.name = fields.take(u"NAME").value_or(QString());
+    return reopenedTag(textArea, o, fields);
+}
+
+Reopened<ButtonOptions> reopenButton(const TagElement &input, ButtonOptions o)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    o.name = fields.take(u"NAME").value_or(QString());
+    o.text = fields.take(u"VALUE").value_or(QString());
+    o.checked = fields.takeFlag(u"CHECKED");
+    return reopenedTag(input, o, fields);
+}
+
+Reopened<ImgFldOptions> reopenImgFld(const TagElement &input, ImgFldOptions o)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    o.fileName = fields.take(u"SRC").value_or(QString());
+    o.name = fields.take(u"NAME").value_or(QString());
+    o.align = ImageFieldAlign::None;
+    if (const auto align = fields.take(u"ALIGN")) {
+        if (const auto word = oneOf(*align, {u"top", u"middle", u"bottom"}))
+            o.align = *word == u"top" ? ImageFieldAlign::Top
+                    : *word == u"middle" ? ImageFieldAlign::Middle : ImageFieldAlign::Bottom;
+        else
+            fields.giveBack();
+    }
+    return reopenedTag(input, o, fields);
+}
+
+Reopened<QString> reopenButtonCaption(const TagElement &input)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    const QString caption = fields.take(u"VALUE").value_or(QString());
+    return reopenedTag(input, caption, fields);
+}
+
+Reopened<HiddenOptions> reopenHidden(const TagElement &input, HiddenOptions o)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    o.name = fields.take(u"NAME").value_or(QString());
+    o.str = fields.take(u"VALUE").value_or(QString());
+    return reopenedTag(input, o, fields);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -13,6 +14,8 @@ struct TextBoxOptions {
     QString size{};
     QString maxLength{};    // empty: no MAXLENGTH
     bool password = false;
+
+    bool operator==(const TextBoxOptions &) const = default;
 };
 
 // <INPUT TYPE="text" SIZE="{size}" Name="{name}" MAXLENGTH={maxLength}>
@@ -22,6 +25,8 @@ struct MultiLineOptions {
     QString name{};
     QString cols{};
     QString rows{};
+
+    bool operator==(const MultiLineOptions &) const = default;
 };
 
 // <TEXTAREA ROWS={rows} COLS={cols} NAME="{name}"> … </TEXTAREA>
@@ -33,6 +38,8 @@ struct ButtonOptions {
     QString name{};
     QString text{};
     bool checked = false;   // 選択状態
+
+    bool operator==(const ButtonOptions &) const = default;
 };
 
 // <INPUT TYPE="radio" NAME="{name}" VALUE="{text}" CHECKED>
@@ -45,6 +52,8 @@ struct ImgFldOptions {
     QString fileName{};
     QString name{};
     ImageFieldAlign align = ImageFieldAlign::None;
+
+    bool operator==(const ImgFldOptions &) const = default;
 };
 
 // <INPUT TYPE=IMAGE SRC="{fileName}" NAME="{name}" ALIGN=middle>
@@ -59,7 +68,21 @@ TagTexts resetTag(const QString &caption);
 struct HiddenOptions {
     QString name{};
     QString str{};          // 送信文字列
+
+    bool operator==(const HiddenOptions &) const = default;
 };
 
 // <INPUT TYPE="hidden" NAME="{name}" VALUE="{str}"> CR LF
 TagTexts hiddenTag(const HiddenOptions &options);
+
+// The INPUT types the form-field commands write, by TYPE in any case.
+enum class InputKind { Text, Password, Radio, Checkbox, Image, Submit, Reset, Hidden };
+std::optional<InputKind> inputKind(const TagElement &input);
+
+Reopened<TextBoxOptions> reopenTextBox(const TagElement &input, TextBoxOptions base);
+Reopened<MultiLineOptions> reopenMultiLine(const TagElement &textArea, MultiLineOptions base);
+Reopened<ButtonOptions> reopenButton(const TagElement &input, ButtonOptions base);
+Reopened<ImgFldOptions> reopenImgFld(const TagElement &input, ImgFldOptions base);
+// The caption of a submit or reset button.
+Reopened<QString> reopenButtonCaption(const TagElement &input);
+Reopened<HiddenOptions> reopenHidden(const TagElement &input, HiddenOptions base);

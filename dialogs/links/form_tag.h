@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -11,6 +12,8 @@ struct FormOptions {
     bool subject = false;   // ﾒｰﾙのﾀｲﾄﾙを指定する
     QString subjectText{};
     bool multipart = false; // multipart/form-data形式
+
+    bool operator==(const FormOptions &) const = default;
 };
 
 // <FORM ACTION="mailto:{action}?subject={subject}" METHOD=post enctype="multipart/form-data"> CR LF
@@ -18,3 +21,6 @@ struct FormOptions {
 // An action with "@" is a mail address; without an action there is no
 // ACTION and no METHOD.
 TagTexts formTag(const FormOptions &options);
+
+// FORM read back.
+Reopened<FormOptions> reopenForm(const TagElement &form, FormOptions base);

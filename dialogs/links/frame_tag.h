@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -20,9 +21,14 @@ struct FrameOptions {
     bool frameSpacing = false;    // ﾌﾚｰﾑ間の追加ｽﾍﾟｰｽ
     QString frameSpacingValue{};
     bool noResize = false;        // ｻｲｽﾞ変更禁止
+
+    bool operator==(const FrameOptions &) const = default;
 };
 
 // <FRAME SRC="a.htm" NAME="main" MARGINWIDTH="4" MARGINHEIGHT="2" SCROLLING="auto"
 //  FRAMEBORDER="no" FRAMESPACING="3" NORESIZE> … </FRAME> CR LF
 // An empty margin box writes no margin; an empty spacing box still writes its attribute.
 TagTexts frameTag(const FrameOptions &options);
+
+// FRAME read back.
+Reopened<FrameOptions> reopenFrame(const TagElement &frame, FrameOptions base);

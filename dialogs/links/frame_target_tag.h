@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -8,7 +9,12 @@
 // "_blank", "_parent", "_self" or "_top".
 struct FrameTargetOptions {
     QString target{};
+
+    bool operator==(const FrameTargetOptions &) const = default;
 };
 
 // <BASE TARGET="_top"> CR LF, a start tag alone.
 TagTexts frameTargetTag(const FrameTargetOptions &options);
+
+// BASE TARGET read back.
+Reopened<FrameTargetOptions> reopenFrameTarget(const TagElement &base);

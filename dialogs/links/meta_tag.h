@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -9,8 +10,15 @@ struct MetaOptions {
     bool url = false;        // load the address rather than this document again
     QString fileName{};      // the address, as typed
     QString content{};       // the delay in seconds, as typed
+
+    bool operator==(const MetaOptions &) const = default;
 };
 
 // <META HTTP-EQUIV="refresh" CONTENT="5"> CR LF, or for an address
 // <META HTTP-EQUIV="refresh" CONTENT="0;URL=next.htm"> CR LF
 TagTexts metaTag(const MetaOptions &options);
+
+// Whether META is the refresh this dialog writes.
+bool isRefresh(const TagElement &meta);
+// META refresh read back.
+Reopened<MetaOptions> reopenMeta(const TagElement &meta, MetaOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -20,6 +21,8 @@ struct ListBoxOptions {
     bool size = false;         // 表示行数
     QString rows{};
     bool multiple = false;     // 複数選択可
+
+    bool operator==(const ListBoxOptions &) const = default;
 };
 
 // <SELECT NAME="pref" SIZE=3 MULTIPLE> CR LF <OPTION VALUE="13">Tokyo CR LF
@@ -30,7 +33,18 @@ TagTexts listBoxTag(const ListBoxOptions &options);
 struct DropDownOptions {
     QString name{};
     QStringList items{};  // each written whole, commas included
+
+    bool operator==(const DropDownOptions &) const = default;
 };
 
 // <SELECT NAME="pref"> CR LF <OPTION>Tokyo,13 CR LF </SELECT>
 TagTexts dropDownTag(const DropDownOptions &options);
+
+// SELECT read back. A list box writes a size, MULTIPLE, an item value or a
+// default; without any of these the items are read whole into the
+// drop-down list (a comma in them is text there, not a value).
+bool isListBox(const TagElement &select);
+// The whole element when every line of its content is one OPTION (with at
+// most a VALUE and SELECTED for the list box); otherwise its own attributes.
+Reopened<ListBoxOptions> reopenListBox(const TagElement &select, ListBoxOptions base);
+Reopened<DropDownOptions> reopenDropDown(const TagElement &select, DropDownOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -14,9 +15,14 @@ struct AppletOptions {
     bool space = false;         // ｱﾌﾟﾚｯﾄに対するｽﾍﾟｰｽ(ﾋﾟｸｾﾙ)
     QString vspace{};
     QString hspace{};
+
+    bool operator==(const AppletOptions &) const = default;
 };
 
 // <APPLET CODE="a.class" CODEBASE="classes/" WIDTH="100" HEIGHT="50" VSPACE="4" HSPACE="8"> CR LF
 // … </APPLET> CR LF
 // Every value is quoted, the numbers too.
 TagTexts appletTag(const AppletOptions &options);
+
+// APPLET read back.
+Reopened<AppletOptions> reopenApplet(const TagElement &applet, AppletOptions base);

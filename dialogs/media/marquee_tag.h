@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -33,6 +34,8 @@ struct MarqueeOptions {
     bool space = false;
     QString hspaceValue{};
     QString vspaceValue{};
+
+    bool operator==(const MarqueeOptions &) const = default;
 };
 
 // "<MARQUEE ALIGN=middle BEHAVIOR=slide BGCOLOR=#FF0000 DIRECTION=right
@@ -40,3 +43,6 @@ struct MarqueeOptions {
 // VSPACE=1>" … "</MARQUEE>" and a line break: the attributes in that order,
 // each only when asked for.
 TagTexts marqueeTag(const MarqueeOptions &options);
+
+// MARQUEE read back.
+Reopened<MarqueeOptions> reopenMarquee(const TagElement &marquee, MarqueeOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -8,7 +9,12 @@
 struct ParamOptions {
     QString name{};             // ﾊﾟﾗﾒｰﾀ名
     QString value{};            // 値
+
+    bool operator==(const ParamOptions &) const = default;
 };
 
 // <PARAM NAME="speed" VALUE="5"> CR LF
 TagTexts paramTag(const ParamOptions &options);
+
+// PARAM read back.
+Reopened<ParamOptions> reopenParam(const TagElement &param);

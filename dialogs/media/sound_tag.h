@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -10,7 +11,12 @@ struct SoundOptions {
     bool loop = false;          // 再生回数
     bool infinite = false;      // 無限ﾙｰﾌﾟ
     QString loopCount{};
+
+    bool operator==(const SoundOptions &) const = default;
 };
 
 // <BGSOUND SRC="x.mid" LOOP=3> CR LF   (or LOOP=INFINITE)
 TagTexts soundTag(const SoundOptions &options);
+
+// BGSOUND read back.
+Reopened<SoundOptions> reopenSound(const TagElement &sound, SoundOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -35,9 +36,14 @@ struct VideoOptions {
     bool mouseOver = false;     //            ﾏｳｽを上に乗せた時
     bool usemap = false;        // ｸﾗｲｱﾝﾄｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ
     QString mapName{};
+
+    bool operator==(const VideoOptions &) const = default;
 };
 
 // <IMG SRC="b.gif" DYNSRC="a.avi" WIDTH=160 HEIGHT=120 ALIGN=left BORDER=0 ALIGN=top
 //  HSPACE=5 VSPACE=5 ALT="clip" ISMAP LOOP=infinite START=fileopen,mouseover USEMAP="#map">
 // A start tag only, without a line break; both alignments may be written.
 TagTexts videoTag(const VideoOptions &options);
+
+// IMG with DYNSRC read back.
+Reopened<VideoOptions> reopenVideo(const TagElement &image, VideoOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -16,6 +17,8 @@ struct FontOptions {
     QColor colorValue{};
     bool face = false;
     QString faceName{};           // as typed, empty included
+
+    bool operator==(const FontOptions &) const = default;
 };
 
 // "<FONT SIZE=4 COLOR=#FF0000 FACE="Gothic">" … "</FONT>": the attributes in
@@ -24,7 +27,14 @@ TagTexts fontTag(const FontOptions &options);
 
 struct BaseFontOptions {
     QString sizeValue{};          // the slider position, "1" to "7"
+
+    bool operator==(const BaseFontOptions &) const = default;
 };
 
 // "<BASEFONT SIZE=4>", no end tag.
 TagTexts baseFontTag(const BaseFontOptions &options);
+
+// FONT read back; `base` gives what the tag does not say.
+Reopened<FontOptions> reopenFont(const TagElement &element, FontOptions base);
+// BASEFONT read back.
+Reopened<BaseFontOptions> reopenBaseFont(const TagElement &element, BaseFontOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -7,7 +8,12 @@
 struct HeadingOptions {
     QString level{};              // "1" to "6"
     QString align{};              // "left", "center", "right", or empty for none
+
+    bool operator==(const HeadingOptions &) const = default;
 };
 
 // "<H3 ALIGN=left>" … "</H3>"; without an alignment "<H3>" … "</H3>".
 TagTexts headingTag(const HeadingOptions &options);
+
+// H1 … H6 read back.
+Reopened<HeadingOptions> reopenHeading(const TagElement &element, HeadingOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 // The list builders take the selection as the editor gives it to builders:
@@ -15,6 +16,8 @@
 struct NumberedListOptions {
     QString numberType;  // "A", "a", "I", "i" or "1"
     QString start;       // as typed
+
+    bool operator==(const NumberedListOptions &) const = default;
 };
 
 // "<UL>" CR LF "<LI TYPE=disk>apple" CR LF "<LI>banana" CR LF "</UL>" CR LF;
@@ -28,3 +31,13 @@ TagTexts numberedList(const QString &selection, const NumberedListOptions &optio
 // "<DL>" CR LF "<DT>apple" CR LF "<DD>banana" CR LF "<DT>cherry" CR LF "</DL>" CR LF;
 // no selection: "<DL>" CR LF "<DT>" CR LF "<DD>" CR LF "<DT>" CR LF "<DD>" CR LF "</DL>" CR LF.
 TagTexts definitionList(const QString &selection);
+
+// A list is reopened through the mark of its first item, the one tag the
+// dialog's choice goes into; the items stay as they are. Nothing when the
+// list has no item.
+std::optional<Reopened<QString>> reopenBulletedList(const TagElement &list, const QString &baseMarkType);
+std::optional<Reopened<NumberedListOptions>> reopenNumberedList(const TagElement &list,
+                                                                NumberedListOptions base);
+// The first item's tag the dialog writes.
+QString bulletedListMarker(const QString &markType);
+QString numberedListMarker(const NumberedListOptions &options);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -19,6 +20,8 @@ struct PageOptions {
     bool margin = false;        // ﾏｰｼﾞﾝ
     QString left{};
     QString top{};
+
+    bool operator==(const PageOptions &) const = default;
 };
 
 // <BODY BACKGROUND="back.gif" BGCOLOR=#C0C0C0 TEXT=#000000 LINK=#0000FF
@@ -26,3 +29,6 @@ struct PageOptions {
 // … </BODY> CR LF
 // A background pattern hides the background colour, so BGCOLOR goes with it.
 TagTexts pageTag(const PageOptions &options);
+
+// BODY read back. Colours it does not give keep those of `base`.
+Reopened<PageOptions> reopenPage(const TagElement &element, PageOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -19,8 +20,13 @@ struct RuleOptions {
     bool color = false;         // 色
     QColor colorValue = Qt::black;
     bool noShade = false;       // 影のない黒い線
+
+    bool operator==(const RuleOptions &) const = default;
 };
 
 // <HR SIZE=3 WIDTH="50%" ALIGN=center COLOR=#FF0000 NOSHADE> CR LF
 // The whole rule is the end tag: it goes after the selection, which stays.
 TagTexts ruleTag(const RuleOptions &options);
+
+// HR read back.
+Reopened<RuleOptions> reopenRule(const TagElement &element, RuleOptions base);
