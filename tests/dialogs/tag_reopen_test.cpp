@@ -438,3 +438,74 @@ TEST(TagReopen, EveryDialogReadsBackWhatItWrote)
             check(random);
     }
 }
+
+namespace {
+
+// The tag at the start of `page` as OK writes it once anything changed.
+template <typename Reopen, typename Written>
+QString rewritten(const QString &page, Reopen reopen, Written written)
+{
+    const CaretTarget target = readTagAt(page, 1);
+    if (target.tags.isEmpty())
+        return u"(none)"_s;
+    const auto reopened = reopen(target.tags.first());
+    const QString text = written(reopened.options);
+    return withKeptAttributes(reopened.whole ? text : firstTag(text), text, reopened.kept);
+}
+
+template <auto build>
+constexpr auto builtBy = [](const auto &options) { return startOrEnd(build(options)); };
+
+struct HandRow {
+    const char16_t *page;
+    std::function<QString(const QString &)> rewrite;
+    const char16_t *written;
+};
+
+const HandRow handRows[] = {
+    {u"<font Size='+2'\r\nFACE=Arial data-a=\"1\">", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenFont(e, {}); }, builtBy<fontTag>);
+     }, u"<FONT SIZE=+2 FACE=\"Arial\" data-a=\"1\">"},
+    {u"<h2\u2029align=CENTER class=t>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenHeading(e, {}); }, builtBy<headingTag>);
+     }, u"<H2 ALIGN=center class=t>"},
+    {u"<body bgcolor=white text=\"#000000\" onload=\"f()\">", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenPage(e, {}); }, builtBy<pageTag>);
+     }, u"<BODY bgcolor=white TEXT=#000000 LINK=#0000FF VLINK=#800080 ALINK=#FF0000 onload=\"f()\">"},
+    {u"<hr width=50% noshade>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenRule(e, {}); }, builtBy<ruleTag>);
+     }, u"<HR WIDTH=\"50%\" NOSHADE>"},
+    {u"<ol><li type=i start=3 class=c>a</ol>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return *reopenNumberedList(e, {}); }, numberedListMarker);
+     }, u"<LI TYPE=i START=3 class=c>"},
+    {u"<table border=2 class=t>\u2029<tr> <th>a</th>\u2029<TD>b</td> </tr></table>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenTable(e, {}); }, tableText);
+     }, u"<TABLE BORDER=\"2\" class=t>\r\n<TR><TH>a</TH><TD>b</TD></TR>\r\n</TABLE>"},
+    {u"<table><tr><td colspan=2>a</td></tr></table>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenTable(e, {}); }, tableText);
+     }, u"<TABLE>"},
+    {u"<a href='x.htm' target=_top>", [](const QString &p) {
+         return rewritten(p, reopenLinkOtherDoc, builtBy<linkOtherDocTag>);
+     }, u"<A HREF=\"x.htm\" target=_top>"},
+    {u"<input type=CHECKBOX name=n checked id=i>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenButton(e, {}); },
+                          [](const ButtonOptions &o) { return buttonTag(ButtonKind::Checkbox, o).start; });
+     }, u"<INPUT TYPE=\"checkbox\" NAME=\"n\" VALUE=\"\" CHECKED id=i>"},
+    {u"<select name=s>\u2029<option>a,b\u2029<OPTION>c\u2029</select>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenDropDown(e, {}); }, builtBy<dropDownTag>);
+     }, u"<SELECT NAME=\"s\">\r\n<OPTION>a,b\r\n<OPTION>c\r\n</SELECT>"},
+    {u"<img src=a.gif width=10 align=middle>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenImage(e, {}); }, builtBy<imageTag>);
+     }, u"<IMG SRC=\"a.gif\" width=10 align=middle>"},
+    {u"<marquee behavior=SLIDE loop=-1 bgcolor=navy>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenMarquee(e, {}); }, builtBy<marqueeTag>);
+     }, u"<MARQUEE BEHAVIOR=slide bgcolor=navy LOOP=-1>"},
+};
+
+} // namespace
+
+TEST(TagReopen, ReadsTagsWrittenByHand)
+{
+    for (const HandRow &row : handRows)
+        EXPECT_EQ(row.rewrite(QString::fromUtf16(row.page)), QString::fromUtf16(row.written));
+}
