@@ -26,6 +26,17 @@ bool TagFields::takeInto(QStringView upperName, QString &value)
     return text.has_value();
 }
 
+bool TagFields::takePair(QStringView first, QStringView second, QString &firstValue, QString &secondValue)
+{
+    const auto a = take(first);
+    const auto b = take(second);
+    if (!a && !b)
+        return false;
+    firstValue = a.value_or(QString());
+    secondValue = b.value_or(QString());
+    return true;
+}
+
 bool TagFields::takeWord(QStringView upperName, QStringView word)
 {
     const auto text = take(upperName);

@@ -43,8 +43,13 @@ public:
 
     // The value of the first attribute of that name not taken yet.
     std::optional<QString> take(QStringView upperName);
+    // The attribute's value, empty when the tag does not have it.
+    QString takeText(QStringView upperName) { return take(upperName).value_or(QString()); }
     // Reads the attribute's value into `value`; true when the tag has it.
     bool takeInto(QStringView upperName, QString &value);
+    // Two attributes the dialog writes together (a margin, a spacing): true
+    // when the tag has either; the one it lacks reads as empty.
+    bool takePair(QStringView first, QStringView second, QString &firstValue, QString &secondValue);
     // Takes the attribute only when its value is `word`, in any case.
     bool takeWord(QStringView upperName, QStringView word);
     // A size in pixels or, ending in '%', a percentage: `value` without the

@@ -86,18 +86,18 @@ Reopened<TextBoxOptions> reopenTextBox(const TagElement &input, TextBoxOptions o
     TagFields fields(input);
     o.password = inputKind(input) == InputKind::Password;
     fields.take(u"TYPE");
-    o.size = fields.take(u"SIZE").value_or(QString());
-    o.name = fields.take(u"NAME").value_or(QString());
-    o.maxLength = fields.take(u"MAXLENGTH").value_or(QString());
+    o.size = fields.takeText(u"SIZE");
+    o.name = fields.takeText(u"NAME");
+    o.maxLength = fields.takeText(u"MAXLENGTH");
     return reopenedTag(input, o, fields);
 }
 
 Reopened<MultiLineOptions> reopenMultiLine(const TagElement &textArea, MultiLineOptions o)
 {
     TagFields fields(textArea);
-    o.rows = fields.take(u"ROWS").value_or(QString());
-    o.cols = fields.take(u"COLS").value_or(QString());
-    o.name = fields.take(u"NAME").value_or(QString());
+    o.rows = fields.takeText(u"ROWS");
+    o.cols = fields.takeText(u"COLS");
+    o.name = fields.takeText(u"NAME");
     return reopenedTag(textArea, o, fields);
 }
 
@@ -105,8 +105,8 @@ Reopened<ButtonOptions> reopenButton(const TagElement &input, ButtonOptions o)
 {
     TagFields fields(input);
     fields.take(u"TYPE");
-    o.name = fields.take(u"NAME").value_or(QString());
-    o.text = fields.take(u"VALUE").value_or(QString());
+    o.name = fields.takeText(u"NAME");
+    o.text = fields.takeText(u"VALUE");
     o.checked = fields.takeFlag(u"CHECKED");
     return reopenedTag(input, o, fields);
 }
@@ -115,8 +115,8 @@ Reopened<ImgFldOptions> reopenImgFld(const TagElement &input, ImgFldOptions o)
 {
     TagFields fields(input);
     fields.take(u"TYPE");
-    o.fileName = fields.take(u"SRC").value_or(QString());
-    o.name = fields.take(u"NAME").value_or(QString());
+    o.fileName = fields.takeText(u"SRC");
+    o.name = fields.takeText(u"NAME");
     o.align = ImageFieldAlign::None;
     if (const auto align = fields.take(u"ALIGN")) {
         if (const auto word = oneOf(*align, {u"top", u"middle", u"bottom"}))
@@ -132,7 +132,7 @@ Reopened<QString> reopenButtonCaption(const TagElement &input)
 {
     TagFields fields(input);
     fields.take(u"TYPE");
-    const QString caption = fields.take(u"VALUE").value_or(QString());
+    const QString caption = fields.takeText(u"VALUE");
     return reopenedTag(input, caption, fields);
 }
 
@@ -140,7 +140,7 @@ Reopened<HiddenOptions> reopenHidden(const TagElement &input, HiddenOptions o)
 {
     TagFields fields(input);
     fields.take(u"TYPE");
-    o.name = fields.take(u"NAME").value_or(QString());
-    o.str = fields.take(u"VALUE").value_or(QString());
+    o.name = fields.takeText(u"NAME");
+    o.str = fields.takeText(u"VALUE");
     return reopenedTag(input, o, fields);
 }

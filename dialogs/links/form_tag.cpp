@@ -39,7 +39,7 @@ TagTexts formTag(const FormOptions &o)
 Reopened<FormOptions> reopenForm(const TagElement &form, FormOptions o)
 {
     TagFields fields(form);
-    o.action = fields.take(u"ACTION").value_or(QString());
+    o.action = fields.takeText(u"ACTION");
     o.subject = false;
     const QString mailto = u"mailto:"_s;
     if (o.action.startsWith(mailto, Qt::CaseInsensitive) && o.action.contains(u'@')) {

@@ -39,15 +39,9 @@ TagTexts frameTag(const FrameOptions &o)
 Reopened<FrameOptions> reopenFrame(const TagElement &frame, FrameOptions o)
 {
     TagFields fields(frame);
-    o.source = fields.take(u"SRC").value_or(QString());
+    o.source = fields.takeText(u"SRC");
     o.name = fields.takeInto(u"NAME", o.nameValue);
-    const auto width = fields.take(u"MARGINWIDTH");
-    const auto height = fields.take(u"MARGINHEIGHT");
-    o.margin = width || height;
-    if (o.margin) {
-        o.marginWidth = width.value_or(QString());
-        o.marginHeight = height.value_or(QString());
-    }
+    o.margin = fields.takePair(u"MARGINWIDTH", u"MARGINHEIGHT", o.marginWidth, o.marginHeight);
     o.scroll = FrameScroll::Unset;
     if (const auto scrolling = fields.take(u"SCROLLING")) {
         if (const auto word = oneOf(*scrolling, {u"auto", u"yes", u"no"})) {

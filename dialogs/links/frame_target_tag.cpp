@@ -10,5 +10,5 @@ TagTexts frameTargetTag(const FrameTargetOptions &o)
 Reopened<FrameTargetOptions> reopenFrameTarget(const TagElement &base)
 {
     TagFields fields(base);
-    return reopenedTag(base, FrameTargetOptions{fields.take(u"TARGET").value_or(QString())}, fields);
+    return reopenedTag(base, FrameTargetOptions{fields.takeText(u"TARGET")}, fields);
 }

@@ -43,13 +43,13 @@ std::optional<LinkKind> linkKind(const TagElement &anchor)
 Reopened<UrlOptions> reopenLinkOtherDoc(const TagElement &anchor)
 {
     TagFields fields(anchor);
-    return reopenedTag(anchor, UrlOptions{fields.take(u"HREF").value_or(QString())}, fields);
+    return reopenedTag(anchor, UrlOptions{fields.takeText(u"HREF")}, fields);
 }
 
 Reopened<KeyLinkOptions> reopenLinkOwnerDoc(const TagElement &anchor)
 {
     TagFields fields(anchor);
-    const QString href = fields.take(u"HREF").value_or(QString());
+    const QString href = fields.takeText(u"HREF");
     const qsizetype hash = href.indexOf(u'#');
     return reopenedTag(anchor, KeyLinkOptions{href.left(hash), href.mid(hash + 1)}, fields);
 }
@@ -57,17 +57,17 @@ Reopened<KeyLinkOptions> reopenLinkOwnerDoc(const TagElement &anchor)
 Reopened<QString> reopenLinkMailto(const TagElement &anchor)
 {
     TagFields fields(anchor);
-    return reopenedTag(anchor, fields.take(u"HREF").value_or(QString()).mid(7), fields);
+    return reopenedTag(anchor, fields.takeText(u"HREF").mid(7), fields);
 }
 
 Reopened<QString> reopenLinkKeyword(const TagElement &anchor)
 {
     TagFields fields(anchor);
-    return reopenedTag(anchor, fields.take(u"NAME").value_or(QString()), fields);
+    return reopenedTag(anchor, fields.takeText(u"NAME"), fields);
 }
 
 Reopened<QString> reopenBaseUrl(const TagElement &base)
 {
     TagFields fields(base);
-    return reopenedTag(base, fields.take(u"HREF").value_or(QString()), fields);
+    return reopenedTag(base, fields.takeText(u"HREF"), fields);
 }

@@ -20,7 +20,7 @@ Reopened<MetaOptions> reopenMeta(const TagElement &meta, MetaOptions o)
 {
     TagFields fields(meta);
     fields.take(u"HTTP-EQUIV");
-    const QString content = fields.take(u"CONTENT").value_or(QString());
+    const QString content = fields.takeText(u"CONTENT");
     const qsizetype url = content.indexOf(u";URL=", 0, Qt::CaseInsensitive);
     o.url = url >= 0;
     o.content = o.url ? content.left(url) : content;

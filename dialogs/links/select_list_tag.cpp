@@ -103,7 +103,7 @@ bool isListBox(const TagElement &select)
 Reopened<ListBoxOptions> reopenListBox(const TagElement &select, ListBoxOptions o)
 {
     TagFields fields(select);
-    o.name = fields.take(u"NAME").value_or(QString());
+    o.name = fields.takeText(u"NAME");
     o.size = fields.takeInto(u"SIZE", o.rows);
     o.multiple = fields.takeFlag(u"MULTIPLE");
 
@@ -140,7 +140,7 @@ Reopened<ListBoxOptions> reopenListBox(const TagElement &select, ListBoxOptions 
 Reopened<DropDownOptions> reopenDropDown(const TagElement &select, DropDownOptions o)
 {
     TagFields fields(select);
-    o.name = fields.take(u"NAME").value_or(QString());
+    o.name = fields.takeText(u"NAME");
     const auto lines = optionLines(select);
     const bool whole = lines && std::all_of(lines->cbegin(), lines->cend(), [](const OptionLine &line) {
         return line.option.attributes.isEmpty();

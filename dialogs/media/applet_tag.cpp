@@ -18,14 +18,10 @@ TagTexts appletTag(const AppletOptions &o)
 Reopened<AppletOptions> reopenApplet(const TagElement &applet, AppletOptions o)
 {
     TagFields fields(applet);
-    o.className = fields.take(u"CODE").value_or(QString());
+    o.className = fields.takeText(u"CODE");
     o.url = fields.takeInto(u"CODEBASE", o.urlValue);
-    o.width = fields.take(u"WIDTH").value_or(QString());
-    o.height = fields.take(u"HEIGHT").value_or(QString());
-    o.space = applet.attribute(u"VSPACE") && applet.attribute(u"HSPACE");
-    if (o.space) {
-        o.vspace = *fields.take(u"VSPACE");
-        o.hspace = *fields.take(u"HSPACE");
-    }
+    o.width = fields.takeText(u"WIDTH");
+    o.height = fields.takeText(u"HEIGHT");
+    o.space = fields.takePair(u"VSPACE", u"HSPACE", o.vspace, o.hspace);
     return reopenedTag(applet, o, fields);
 }

@@ -41,10 +41,10 @@ Reopened<HotspotOptions> reopenHotspot(const TagElement &area, HotspotOptions o)
         else
             fields.cannotShow();
     }
-    o.coords = fields.take(u"COORDS").value_or(QString());
+    o.coords = fields.takeText(u"COORDS");
     o.noHref = fields.takeFlag(u"NOHREF");
     if (!o.noHref)
-        o.href = fields.take(u"HREF").value_or(QString());
+        o.href = fields.takeText(u"HREF");
     o.target = fields.takeInto(u"TARGET", o.targetName);
     return reopenedTag(area, o, fields);
 }
@@ -52,6 +52,6 @@ Reopened<HotspotOptions> reopenHotspot(const TagElement &area, HotspotOptions o)
 Reopened<QString> reopenClientMap(const TagElement &map)
 {
     TagFields fields(map);
-    const QString name = fields.take(u"NAME").value_or(QString());
+    const QString name = fields.takeText(u"NAME");
     return reopenedTag(map, name, fields);
 }

@@ -23,7 +23,7 @@ TagTexts imageTag(const ImageOptions &o)
 Reopened<ImageOptions> reopenImage(const TagElement &image, ImageOptions o)
 {
     TagFields fields(image);
-    o.fileName = fields.take(u"SRC").value_or(QString());
+    o.fileName = fields.takeText(u"SRC");
     o.align.clear();
     if (const auto align = fields.take(u"ALIGN")) {
         if (const auto word = oneOf(*align, {u"LEFT", u"RIGHT", u"TOP", u"CENTER", u"BOTTOM"}))
@@ -33,13 +33,7 @@ Reopened<ImageOptions> reopenImage(const TagElement &image, ImageOptions o)
     }
     o.space = false;
     if (o.align == u"LEFT" || o.align == u"RIGHT") {
-        const auto vSpace = fields.take(u"VSPACE");
-        const auto hSpace = fields.take(u"HSPACE");
-        o.space = vSpace || hSpace;
-        if (o.space) {
-            o.vSpace = vSpace.value_or(QString());
-            o.hSpace = hSpace.value_or(QString());
-        }
+        o.space = fields.takePair(u"VSPACE", u"HSPACE", o.vSpace, o.hSpace);
     }
     o.alt = fields.takeInto(u"ALT", o.altText);
     o.border = fields.takeInto(u"BORDER", o.borderWidth);

@@ -93,10 +93,6 @@ Reopened<MarqueeOptions> reopenMarquee(const TagElement &marquee, MarqueeOptions
     o.loop = fields.takeLoop(o.infinite, o.loopValue);
     o.scrollamount = fields.takeInto(u"SCROLLAMOUNT", o.scrollamountValue);
     o.scrolldelay = fields.takeInto(u"SCROLLDELAY", o.scrolldelayValue);
-    o.space = marquee.attribute(u"HSPACE") && marquee.attribute(u"VSPACE");
-    if (o.space) {
-        o.hspaceValue = *fields.take(u"HSPACE");
-        o.vspaceValue = *fields.take(u"VSPACE");
-    }
+    o.space = fields.takePair(u"HSPACE", u"VSPACE", o.hspaceValue, o.vspaceValue);
     return reopenedTag(marquee, o, fields);
 }

@@ -11,7 +11,7 @@ Reopened<ParamOptions> reopenParam(const TagElement &param)
 {
     TagFields fields(param);
     ParamOptions o;
-    o.name = fields.take(u"NAME").value_or(QString());
-    o.value = fields.take(u"VALUE").value_or(QString());
+    o.name = fields.takeText(u"NAME");
+    o.value = fields.takeText(u"VALUE");
     return reopenedTag(param, o, fields);
 }

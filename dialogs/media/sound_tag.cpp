@@ -14,7 +14,7 @@ TagTexts soundTag(const SoundOptions &o)
 Reopened<SoundOptions> reopenSound(const TagElement &sound, SoundOptions o)
 {
     TagFields fields(sound);
-    o.fileName = fields.take(u"SRC").value_or(QString());
+    o.fileName = fields.takeText(u"SRC");
     o.loop = fields.takeLoop(o.infinite, o.loopCount);
     return reopenedTag(sound, o, fields);
 }

@@ -63,12 +63,8 @@ Reopened<VideoOptions> reopenVideo(const TagElement &image, VideoOptions o)
 {
     TagFields fields(image);
     o.image = fields.takeInto(u"SRC", o.imageName);
-    o.fileName = fields.take(u"DYNSRC").value_or(QString());
-    o.size = image.attribute(u"WIDTH") && image.attribute(u"HEIGHT");
-    if (o.size) {
-        o.width = *fields.take(u"WIDTH");
-        o.height = *fields.take(u"HEIGHT");
-    }
+    o.fileName = fields.takeText(u"DYNSRC");
+    o.size = fields.takePair(u"WIDTH", u"HEIGHT", o.width, o.height);
     // Two alignments, each in its own ALIGN: beside the picture, and of the
     // text around it.
     o.align = o.textAlign = false;
@@ -92,11 +88,7 @@ Reopened<VideoOptions> reopenVideo(const TagElement &image, VideoOptions o)
         }
     }
     o.border = fields.takeInto(u"BORDER", o.borderValue);
-    o.space = image.attribute(u"HSPACE") && image.attribute(u"VSPACE");
-    if (o.space) {
-        o.hspace = *fields.take(u"HSPACE");
-        o.vspace = *fields.take(u"VSPACE");
-    }
+    o.space = fields.takePair(u"HSPACE", u"VSPACE", o.hspace, o.vspace);
     o.alt = fields.takeInto(u"ALT", o.altText);
     o.ismap = fields.takeFlag(u"ISMAP");
     o.loop = fields.takeLoop(o.infinite, o.loopCount);

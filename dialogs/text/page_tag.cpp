@@ -42,12 +42,6 @@ Reopened<PageOptions> reopenPage(const TagElement &element, PageOptions o)
         if (fixed->compare(u"fixed", Qt::CaseInsensitive) != 0)
             fields.cannotShow();
     }
-    const auto left = fields.take(u"LEFTMARGIN");
-    const auto top = fields.take(u"TOPMARGIN");
-    o.margin = left || top;
-    if (o.margin) {
-        o.left = left.value_or(QString());
-        o.top = top.value_or(QString());
-    }
+    o.margin = fields.takePair(u"LEFTMARGIN", u"TOPMARGIN", o.left, o.top);
     return reopenedTag(element, o, fields);
 }
