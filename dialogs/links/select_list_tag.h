@@ -10,6 +10,8 @@
 // break, however the box happens to wrap them. An empty last line is no
 // item; an empty line elsewhere is an item with empty text.
 QStringList itemLines(const QString &plainText);
+// The box's text that itemLines reads back as `items`.
+QString itemText(const QStringList &items);
 
 // What the list-box dialog hands to its command.
 struct ListBoxOptions {

@@ -2,10 +2,10 @@
 
 using namespace Qt::StringLiterals;
 
-TagTexts brClearTag(ClearSide side)
+TagTexts brClearTag(const BrClearOptions &options)
 {
     QString value;
-    switch (side) {
+    switch (options.side) {
     case ClearSide::Left:
         value = u"left"_s;
         break;
@@ -19,7 +19,7 @@ TagTexts brClearTag(ClearSide side)
     return {{}, u"<BR CLEAR="_s + value + u'>'};
 }
 
-std::optional<Reopened<ClearSide>> reopenBrClear(const TagElement &br)
+std::optional<Reopened<BrClearOptions>> reopenBrClear(const TagElement &br)
 {
     TagFields fields(br);
     const auto clear = fields.take(u"CLEAR");
@@ -27,5 +27,5 @@ std::optional<Reopened<ClearSide>> reopenBrClear(const TagElement &br)
     if (!side)
         return std::nullopt;
     const ClearSide value = *side == u"left" ? ClearSide::Left : *side == u"right" ? ClearSide::Right : ClearSide::All;
-    return reopenedTag(br, value, fields);
+    return reopenedTag(br, BrClearOptions{value}, fields);
 }

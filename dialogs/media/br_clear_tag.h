@@ -6,10 +6,16 @@
 // The pictures the following text starts below.
 enum class ClearSide { Left, Right, All };
 
+struct BrClearOptions {
+    ClearSide side = ClearSide::All;
+
+    bool operator==(const BrClearOptions &) const = default;
+};
+
 // The end tag "<BR CLEAR=left>", "<BR CLEAR=right>" or "<BR CLEAR=all>"
 // (value lower case, unquoted); no start tag.
-TagTexts brClearTag(ClearSide side);
+TagTexts brClearTag(const BrClearOptions &options);
 
 // BR with CLEAR read back; nothing for a plain BR or a side it has no
 // button for.
-std::optional<Reopened<ClearSide>> reopenBrClear(const TagElement &br);
+std::optional<Reopened<BrClearOptions>> reopenBrClear(const TagElement &br);

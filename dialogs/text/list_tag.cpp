@@ -55,9 +55,9 @@ QString markedList(const QString &element, const QString &selection, const QStri
 
 } // namespace
 
-QString bulletedListMarker(const QString &markType)
+QString bulletedListMarker(const BulletedListOptions &options)
 {
-    return u"<LI TYPE="_s + markType + u'>';
+    return u"<LI TYPE="_s + options.markType + u'>';
 }
 
 QString numberedListMarker(const NumberedListOptions &options)
@@ -67,7 +67,7 @@ QString numberedListMarker(const NumberedListOptions &options)
 
 TagTexts bulletedList(const QString &selection, const QString &markType)
 {
-    return {markedList(u"UL"_s, selection, bulletedListMarker(markType)), {}};
+    return {markedList(u"UL"_s, selection, bulletedListMarker({markType})), {}};
 }
 
 TagTexts numberedList(const QString &selection, const NumberedListOptions &options)
@@ -102,20 +102,19 @@ std::optional<TagElement> firstItem(const TagElement &list)
 
 } // namespace
 
-std::optional<Reopened<QString>> reopenBulletedList(const TagElement &list, const QString &baseMarkType)
+std::optional<Reopened<BulletedListOptions>> reopenBulletedList(const TagElement &list, BulletedListOptions o)
 {
     const std::optional<TagElement> item = firstItem(list);
     if (!item)
         return std::nullopt;
     TagFields fields(*item);
-    QString markType = baseMarkType;
     if (const auto type = fields.take(u"TYPE")) {
         if (const auto word = oneOf(*type, {u"square", u"disk", u"circle"}))
-            markType = *word;
+            o.markType = *word;
         else
             fields.cannotShow();
     }
-    return reopenedTag(*item, markType, fields);
+    return reopenedTag(*item, o, fields);
 }
 
 std::optional<Reopened<NumberedListOptions>> reopenNumberedList(const TagElement &list, NumberedListOptions o)

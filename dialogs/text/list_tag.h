@@ -13,9 +13,15 @@
 // The whole list goes in StartTag, in place of the selection; EndTag stays
 // empty.
 
+struct BulletedListOptions {
+    QString markType{};    // "square", "disk" or "circle"
+
+    bool operator==(const BulletedListOptions &) const = default;
+};
+
 struct NumberedListOptions {
-    QString numberType;  // "A", "a", "I", "i" or "1"
-    QString start;       // as typed
+    QString numberType{};  // "A", "a", "I", "i" or "1"
+    QString start{};       // as typed
 
     bool operator==(const NumberedListOptions &) const = default;
 };
@@ -35,9 +41,9 @@ TagTexts definitionList(const QString &selection);
 // A list is reopened through the mark of its first item, the one tag the
 // dialog's choice goes into; the items stay as they are. Nothing when the
 // list has no item.
-std::optional<Reopened<QString>> reopenBulletedList(const TagElement &list, const QString &baseMarkType);
+std::optional<Reopened<BulletedListOptions>> reopenBulletedList(const TagElement &list, BulletedListOptions base);
 std::optional<Reopened<NumberedListOptions>> reopenNumberedList(const TagElement &list,
                                                                 NumberedListOptions base);
 // The first item's tag the dialog writes.
-QString bulletedListMarker(const QString &markType);
+QString bulletedListMarker(const BulletedListOptions &options);
 QString numberedListMarker(const NumberedListOptions &options);

@@ -156,9 +156,9 @@ const Row rows[] = {
          roundTrip(o, ruleTag, [](const TagElement &e) { return reopenRule(e, {}); });
      }},
     {"UL", [](Random &r) {
-         const QString type = r.pick({u"square"_s, u"disk"_s, u"circle"_s});
-         const QString page = bulletedList(r.coin() ? QString() : u"a\r\nb"_s, type).start;
-         expectRoundTrip(type, page, [](const TagElement &e) { return *reopenBulletedList(e, u"disk"_s); },
+         const BulletedListOptions o{r.pick({u"square"_s, u"disk"_s, u"circle"_s})};
+         const QString page = bulletedList(r.coin() ? QString() : u"a\r\nb"_s, o.markType).start;
+         expectRoundTrip(o, page, [](const TagElement &e) { return *reopenBulletedList(e, {u"disk"_s}); },
                          bulletedListMarker);
      }},
     {"OL", [](Random &r) {
@@ -422,7 +422,7 @@ const Row rows[] = {
      }},
     {"PARAM", [](Random &r) { roundTrip(ParamOptions{r.text(), r.text()}, paramTag, reopenParam); }},
     {"BR CLEAR", [](Random &r) {
-         roundTrip(r.pick({ClearSide::Left, ClearSide::Right, ClearSide::All}), brClearTag,
+         roundTrip(BrClearOptions{r.pick({ClearSide::Left, ClearSide::Right, ClearSide::All})}, brClearTag,
                    [](const TagElement &e) { return *reopenBrClear(e); });
      }},
 };
