@@ -24,6 +24,7 @@
 #include "dialogs/media/script_command.h"
 #include "dialogs/media/sound_dialog.h"
 #include "dialogs/media/video_dialog.h"
+#include "dialogs/tag_edit_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/base_font_dialog.h"
 #include "dialogs/text/font_dialog.h"
@@ -215,6 +216,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 0, .name = "Tool", .caption = "ﾂｰﾙ(&T)"},
     {.level = 1, .name = "ToolDsp", .caption = "ﾌﾞﾗｳｻﾞで表示(&B)", .command = ToolDspClick, .shortcut = "Ctrl+E", .hint = "現在編集中のファイルをブラウザで表示します"},
     {.level = 1, .name = "KP1", .caption = "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)", .command = KP1Click},
+    {.level = 1, .name = "-"},
+    {.level = 1, .name = "ToolTagEdit", .caption = "ﾀｸﾞの編集(&E)...", .command = ToolTagEditClick, .shortcut = "Ctrl+T", .hint = "カーソルの位置のタグをそのダイアログで編集します"},
 };
 
 } // namespace

@@ -228,6 +228,8 @@ const Entry documentOutline[] = {
     {Menu, 0, "Tool", "ﾂｰﾙ(&T)"},
     {Built, 1, "ToolDsp", "ﾌﾞﾗｳｻﾞで表示(&B)", "Ctrl+E", 0, "現在編集中のファイルをブラウザで表示します"},
     {Built, 1, "KP1", "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)"},
+    {Sep, 1, "-"},
+    {Built, 1, "ToolTagEdit", "ﾀｸﾞの編集(&E)...", "Ctrl+T", 0, "カーソルの位置のタグをそのダイアログで編集します"},
 };
 
 std::string lineOf(int level, const QString &name, const QString &caption, const QString &keys,
