@@ -17,11 +17,12 @@ namespace {
 class TagEditTest : public DialogFixture
 {
 protected:
-    // `page` with '|' at the caret.
-    void setPage(const QString &page)
+    // `page` with '|' at the caret; a line break counts one character.
+    void setPage(QString page)
     {
+        page.replace(u"\r\n"_s, u"\n"_s);
         const qsizetype caret = page.indexOf(u'|');
-        setText(QString(page).remove(caret, 1));
+        setText(page.remove(caret, 1));
         select(int(caret), int(caret));
     }
 };
