@@ -206,6 +206,7 @@ void TfrmVideo::setOptions(const VideoOptions &o)
     chkAlt->setChecked(o.alt);
     txtAlt->setText(o.altText);
     chkIsmap->setChecked(o.ismap);
+    chkControl->setChecked(o.control);
     chkLoop->setChecked(o.loop);
     chkInfinite->setChecked(o.infinite);
     txtLoop->setText(o.loopCount);
@@ -252,6 +253,7 @@ VideoOptions TfrmVideo::options() const
         .alt = chkAlt->isChecked(),
         .altText = txtAlt->text(),
         .ismap = chkIsmap->isChecked(),
+        .control = chkControl->isChecked(),
         .loop = chkLoop->isChecked(),
         .infinite = chkInfinite->isChecked(),
         .loopCount = txtLoop->text(),

@@ -29,6 +29,7 @@ struct VideoOptions {
     bool alt = false;           // 表示するﾃｷｽﾄ
     QString altText{};
     bool ismap = false;         // ｻｰﾊﾞｰｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ
+    bool control = false;       // ｺﾝﾄﾛｰﾙ: shown and kept, never written
     bool loop = false;          // 再生回数
     bool infinite = false;      // 無限ﾙｰﾌﾟ
     QString loopCount{};
