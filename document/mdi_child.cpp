@@ -71,6 +71,7 @@ void TMDIChild::replaceWithSnapshot(const QTextCursor &cursor, const QString &te
 {
     // The editor keeps no undo step of its own: Undo swaps the snapshot back in.
     UndoSnapshot = txtDoc->rawText();
+    HasUndoSnapshot = true;
     txtDoc->replaceQuietly(cursor, text);
 }
 
@@ -80,6 +81,8 @@ void TMDIChild::UndoItemClick()
         txtDoc->undo();
         return;
     }
+    if (!HasUndoSnapshot)
+        return;
     QString current = txtDoc->rawText();
     txtDoc->replaceAllQuietly(UndoSnapshot);
     UndoSnapshot = std::move(current);

@@ -40,6 +40,9 @@ public:
     // The whole text before the last tag insertion, or after an undo by
     // snapshot the text that undo replaced. Lines separated by U+2029.
     QString UndoSnapshot;
+    // Whether a tag insertion has filled UndoSnapshot since the page came;
+    // until then undo by snapshot would blank the page.
+    bool HasUndoSnapshot = false;
 
     // The window's recent-file entries and their separator, filled in by
     // whoever builds its menus.

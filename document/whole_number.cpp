@@ -26,18 +26,18 @@ std::optional<int> wholeNumberValue(const QString &text)
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
     bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+    const bool hex = i < n && text[i] == u'$';
+    if (hex) {
+        ++i;
+    } else if (i < n && (text[i] == u'+' || text[i] == u'-')) {
         negative = text[i] == u'-';
         ++i;
     }
-    const bool hex = i < n && text[i] == u'$';
-    if (hex)
-        ++i;
     if (i == n)
         return std::nullopt;
 
     const int base = hex ? 16 : 10;
-    const std::uint64_t limit = hex ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
+    const std::uint64_t limit = negative ? 0x80000000u : 0x7FFFFFFFu;
     std::uint64_t value = 0;
     for (; i < n; ++i) {
         const int digit = digitValue(text[i], base);

@@ -4,8 +4,8 @@
 #include <optional>
 
 // The number check of every dialog's OK: optional leading blanks, then an
-// optional sign and decimal digits, or "$" and hexadecimal digits, nothing
-// after, within the signed 32-bit range (hexadecimal: any 32-bit pattern).
+// optional sign and decimal digits, or "$" and hexadecimal digits (no sign),
+// nothing after, within the signed 32-bit range.
 // The empty text is not a number. Callers keep the text as typed; this only
 // tells whether it passes and what it means.
 std::optional<int> wholeNumberValue(const QString &text);

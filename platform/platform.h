@@ -51,12 +51,16 @@ public:
     virtual void showHelp(QWidget *parent, const QString &helpFile, int context) = 0;
 
     // Hands the page `document` (a full path, or empty for none) to `browser`.
-    // A program (an executable file, or a bare name found on the PATH) is
-    // started on its own, in the program's folder, with the page as its one
-    // argument; a browser that is running already takes the page over
-    // itself. Any other existing file is opened by the desktop. False when
-    // nothing could be started.
+    // A program (an executable file, or a bare name found on the PATH only)
+    // is started on its own, in the program's folder, with the page as its
+    // one argument; a browser that is running already takes the page over
+    // itself. A relative path is taken from the program's folder. A desktop
+    // launcher (*.desktop) is launched with the page. False for anything
+    // else: a folder, another file, nothing found.
     virtual bool startBrowser(const QString &browser, const QString &document) = 0;
+    // The program of the desktop's default web browser, as a full path; empty
+    // when the desktop names none.
+    virtual QString defaultBrowser() const { return {}; }
 
     // The folder of the running program, with a trailing '/'.
     virtual QString programFolder() const = 0;

@@ -8,8 +8,8 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -187,6 +187,28 @@ std::optional<QString> runFileDialog(QFileDialog &dialog, const QString &filter,
     return chosen;
 }
 
+// The program that the desktop entry `file` runs, as a full path.
+QString launcherProgram(const QString &file)
+{
+    QFile entry(file);
+    if (file.isEmpty() || !entry.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    bool mainGroup = false;
+    while (!entry.atEnd()) {
+        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            mainGroup = line == u"[Desktop Entry]";
+        } else if (mainGroup && line.startsWith(u"Exec=")) {
+            const QStringList command = QProcess::splitCommand(line.mid(5));
+            if (command.isEmpty())
+                return {};
+            const QString program = command.first();
+            return QDir::isAbsolutePath(program) ? program : QStandardPaths::findExecutable(program);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -289,19 +311,44 @@ void QtPlatform::showHelp(QWidget *parent, const QString &helpFile, int context)
 
 bool QtPlatform::startBrowser(const QString &browser, const QString &document)
 {
-    const QFileInfo file(browser);
-    QString program;
-    if (file.isFile() && file.isExecutable())
-        program = file.absoluteFilePath();
-    else if (!browser.contains(u'/'))
-        program = QStandardPaths::findExecutable(browser);
-    if (!program.isEmpty()) {
-        const QStringList arguments = document.isEmpty() ? QStringList() : QStringList{document};
-        return QProcess::startDetached(program, arguments, programFolder());
+    const QStringList page = document.isEmpty() ? QStringList() : QStringList{document};
+    // A bare name is a command: the PATH is searched, never the folder the
+    // editor happened to be started in.
+    if (!browser.contains(u'/')) {
+        const QString program = QStandardPaths::findExecutable(browser);
+        return !program.isEmpty() && QProcess::startDetached(program, page, programFolder());
     }
-    if (!file.exists())
+    // A relative path starts where MARQUILL.INI lies and the browser runs.
+    const QFileInfo file(QDir(programFolder()).absoluteFilePath(browser));
+    if (!file.isFile())
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (file.isExecutable())
+        return QProcess::startDetached(file.absoluteFilePath(), page, programFolder());
+    // A desktop launcher is the one other thing that can be handed the page.
+    const QString gio = QStandardPaths::findExecutable(u"gio"_s);
+    if (file.suffix() != u"desktop" || gio.isEmpty())
+        return false;
+    return QProcess::startDetached(gio, QStringList{u"launch"_s, file.absoluteFilePath()} + page,
+                                   programFolder());
+}
+
+QString QtPlatform::defaultBrowser() const
+{
+    const QString settings = QStandardPaths::findExecutable(u"xdg-settings"_s);
+    if (!settings.isEmpty()) {
+        QProcess ask;
+        ask.start(settings, {u"get"_s, u"default-web-browser"_s});
+        if (ask.waitForFinished(5000)) {
+            const QString entry = QString::fromLocal8Bit(ask.readAllStandardOutput()).trimmed();
+            const QString program = launcherProgram(
+                    entry.isEmpty() ? QString() : QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry));
+            if (!program.isEmpty())
+                return program;
+        }
+    }
+    // Debian's alternative is a chain of links to the program itself.
+    const QString alternative = QStandardPaths::findExecutable(u"x-www-browser"_s);
+    return alternative.isEmpty() ? QString() : QFileInfo(alternative).canonicalFilePath();
 }
 
 QString QtPlatform::programFolder() const

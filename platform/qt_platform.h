@@ -25,6 +25,7 @@ public:
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
     bool startBrowser(const QString &browser, const QString &document) override;
+    QString defaultBrowser() const override;
     QString programFolder() const override;
     QString configFilePath() const override;
     QString recoveryFolder() const override;

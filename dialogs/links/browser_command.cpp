@@ -25,6 +25,22 @@ bool namesNoProgram(const QString &path)
     });
 }
 
+// Shows the browser dialog on `proposal`; on OK takes and writes the path
+// and returns it.
+std::optional<QString> chooseBrowser(TMDIChild &doc, const QString &proposal)
+{
+    BrowserSettings &settings = browserSettings();
+    TfrmBrowser &dlg = attributeDialog<TfrmBrowser>();
+    dlg.txtFilename->setText(proposal);
+    if (!dlg.run())
+        return std::nullopt;
+    if (!settings.setBrowserPath(dlg.browserPath()))
+        platform().message(&doc, MessageKind::Error,
+                           u"ﾌｧｲﾙ %1 を作成できません"_s.arg(QDir::toNativeSeparators(platform().configFilePath())),
+                           MessageButtons::Ok, u"Marquill 32"_s);
+    return settings.browserPath();
+}
+
 } // namespace
 
 void ToolDspClick(TMDIChild &doc, QObject *)
@@ -43,11 +59,15 @@ void ToolDspClick(TMDIChild &doc, QObject *)
             return;
     }
 
-    const QString browser = browserSettings().browserPath();
+    QString browser = browserSettings().browserPath();
     if (namesNoProgram(browser)) {
         platform().message(&doc, MessageKind::Information, u"ブラウザを指定してください"_s,
                            MessageButtons::Ok);
-        return;
+        // Straight on to choosing one, starting from the desktop's own.
+        const QString proposal = platform().defaultBrowser();
+        browser = chooseBrowser(doc, proposal.isEmpty() ? browser : proposal).value_or(QString());
+        if (namesNoProgram(browser))
+            return;
     }
     // Full, since the browser starts in the program's folder and a name
     // given on the command line may be relative to where we were started.
@@ -60,13 +80,5 @@ void ToolDspClick(TMDIChild &doc, QObject *)
 
 void KP1Click(TMDIChild &doc, QObject *)
 {
-    BrowserSettings &settings = browserSettings();
-    TfrmBrowser &dlg = attributeDialog<TfrmBrowser>();
-    dlg.txtFilename->setText(settings.browserPath());
-    if (!dlg.run())
-        return;
-    if (!settings.setBrowserPath(dlg.browserPath()))
-        platform().message(&doc, MessageKind::Error,
-                           u"ﾌｧｲﾙ %1 を作成できません"_s.arg(QDir::toNativeSeparators(platform().configFilePath())),
-                           MessageButtons::Ok, u"Marquill 32"_s);
+    chooseBrowser(doc, browserSettings().browserPath());
 }

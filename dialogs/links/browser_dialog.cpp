@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 
 #include <QBoxLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,7 +58,10 @@ QString TfrmBrowser::browserPath() const
 
 void TfrmBrowser::browse()
 {
+    // Starts at the program in the field, if its folder is there.
+    const QFileInfo current(txtFilename->text());
+    const QString start = current.isAbsolute() && current.dir().exists() ? current.filePath() : QString();
     // The whole path, as chosen: the browser is started from it.
-    if (const std::optional<QString> chosen = platform().openFileName(this, QString::fromUtf16(programFilter)))
+    if (const std::optional<QString> chosen = platform().openFileName(this, QString::fromUtf16(programFilter), start))
         txtFilename->setText(*chosen);
 }

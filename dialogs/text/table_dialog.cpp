@@ -5,6 +5,7 @@
 #include "document/whole_number.h"
 #include "platform/platform.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QTabWidget>
@@ -207,6 +209,7 @@ TfrmHyo::TfrmHyo(QWidget *parent)
 
     txtRows->installEventFilter(this);
     txtCols->installEventFilter(this);
+    CancelBtn->installEventFilter(this);
 }
 
 QWidget *TfrmHyo::makeBasicPage()
@@ -363,6 +366,7 @@ void TfrmHyo::reset()
     // The cell texts stay for the run.
     setOptions({.rows = 5, .cols = 5, .cells = gridTexts(5, 5)});
     PageControl->setCurrentIndex(0);
+    m_checkAfterCancel = false;
     txtRows->setFocus();
 }
 
@@ -432,12 +436,22 @@ void TfrmHyo::sizeGridToFields()
 
 bool TfrmHyo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == txtRows || watched == txtCols)) {
+    if (event->type() == QEvent::FocusOut) {
         // Only the focus moving on inside the dialog counts: a message box,
         // another window or a drop-down list taking it does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        const bool insideDialog = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (insideDialog && (watched == txtRows || watched == txtCols)) {
+            // The focus is already on its way; ｷｬﾝｾﾙ taking it must not be
+            // stopped by a check of what is being thrown away.
+            if (QApplication::focusWidget() == CancelBtn)
+                m_checkAfterCancel = true;
+            else
+                sizeGridToFields();
+        } else if (insideDialog && watched == CancelBtn && m_checkAfterCancel) {
+            m_checkAfterCancel = false;
             sizeGridToFields();
+        }
     }
     return TAttributeDialog::eventFilter(watched, event);
 }

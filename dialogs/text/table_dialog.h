@@ -149,4 +149,7 @@ private:
 
     StandardColorDialog m_colorDialog;
     bool m_sizingGrid = false;
+    // A size field left for ｷｬﾝｾﾙ: checked only if the focus moves on from
+    // there inside the dialog, since leaving the dialog is never checked.
+    bool m_checkAfterCancel = false;
 };

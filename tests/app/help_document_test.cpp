@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -118,6 +120,52 @@ TEST(HelpDocument, DescribesEveryToolbarButtonInItsBarsOrder)
                     << button.name << ": " << cells[1].toStdString() << " is not " << caption.toStdString();
         }
     }
+}
+
+// What a reader's parser needs: every element closed in order, every row
+// inside a table, every anchor that a link of the help points to present.
+TEST(HelpDocument, ParsesAsTablesToItsEnd)
+{
+    QString html = helpHtml();
+    ASSERT_FALSE(html.isEmpty());
+    html.remove(QRegularExpression(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption));
+    const QStringList empty = {QStringLiteral("meta"), QStringLiteral("br"), QStringLiteral("hr")};
+    const QRegularExpression tag(QStringLiteral("<(/?)([A-Za-z0-9]+)([^>]*)>"));
+    const QRegularExpression name(QStringLiteral("\\bname=\"([^\"]*)\""));
+    const QRegularExpression link(QStringLiteral("\\bhref=\"#([^\"]*)\""));
+    QStringList open;
+    QStringList faults;
+    QSet<QString> anchors;
+    QStringList links;
+    for (const QRegularExpressionMatch &m : tag.globalMatch(html)) {
+        const QString element = m.captured(2).toLower();
+        const QString where = QStringLiteral("%1 on line %2").arg(element).arg(html.left(m.capturedStart()).count(u'\n') + 1);
+        if (element == u"a") {
+            if (const QRegularExpressionMatch n = name.match(m.captured(3)); n.hasMatch())
+                anchors << n.captured(1);
+            if (const QRegularExpressionMatch l = link.match(m.captured(3)); l.hasMatch())
+                links << l.captured(1);
+        }
+        if (empty.contains(element))
+            continue;
+        if (m.captured(1).isEmpty()) {
+            if (element == u"tr" && !open.contains(QStringLiteral("table")))
+                faults << QStringLiteral("row outside a table: ") + where;
+            open << element;
+        } else if (open.isEmpty() || open.last() != element) {
+            faults << QStringLiteral("closes what is not open: ") + where;
+        } else {
+            open.removeLast();
+        }
+    }
+    if (!open.isEmpty())
+        faults << QStringLiteral("left open: ") + open.join(u' ');
+    for (const QString &target : std::as_const(links)) {
+        if (!anchors.contains(target))
+            faults << QStringLiteral("no anchor ") + target;
+    }
+    EXPECT_FALSE(links.isEmpty());
+    EXPECT_EQ(faults, QStringList());
 }
 
 TEST(HelpDocument, OpensAtItsContents)

@@ -4,6 +4,7 @@
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
 #include "support/fake_platform.h"
+#include "support/qstring_print.h"
 #include "support/when_shown.h"
 
 #include <QMdiArea>
@@ -13,10 +14,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 inline void PrintTo(const QRect &r, std::ostream *os)
 {

@@ -1,5 +1,6 @@
 #include "main_form_fixture.h"
 
+#include "app/about_box.h"
 #include "app/program.h"
 
 #include "support/file_bytes.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
@@ -426,14 +428,6 @@ TEST_F(MainForm, ALongCascadeStartsAgainAtTheTopLeft)
     }
     EXPECT_GE(restarts, 1);
 }
-
-} // namespace
-
-#include "app/about_box.h"
-
-#include <QPushButton>
-
-namespace {
 
 TEST_F(MainForm, TheVersionBoxShowsModallyAndClosesWithOk)
 {

@@ -55,6 +55,14 @@ TEST_F(Shortcuts, CtrlZRunsTheDocumentsUndo)
     EXPECT_EQ(text(), u"x<B>abc</B>y abc"_s);
 }
 
+TEST_F(Shortcuts, CtrlZBeforeAnyInsertionLeavesThePageAlone)
+{
+    doc->setModified(false);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), u"xabcy abc"_s);
+    EXPECT_FALSE(doc->isModified());
+}
+
 TEST_F(Shortcuts, CtrlEnterAppendsALineBreakTagAfterTheSelection)
 {
     press(Qt::Key_Return, Qt::ControlModifier);

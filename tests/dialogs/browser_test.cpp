@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -69,6 +70,7 @@ TEST_F(PreviewTest, YesSavesTheChangesThenShowsTheSavedFile)
     saveAs("page.html", u"old"_s);
     QTest::keyClicks(doc->txtDoc, u"new "_s);
     fake.answers = {Answer::Yes};
+    whenShown<TfrmBrowser>([](TfrmBrowser &dlg) { dlg.close(); });
     ToolDspClick(*doc, nullptr);
     expectSaveQuestion();
     EXPECT_EQ(fake.messages.size(), 1);
@@ -146,6 +148,10 @@ TEST_F(PreviewTest, ABrowserPathOfBlanksIsNoBrowser)
     for (const QString &path : {u""_s, u"   "_s, u" \t\r\n"_s, u"\u3000\x01"_s}) {
         owner.browserSettings().setBrowserPath(path);
         fake.messages.clear();
+        whenShown<TfrmBrowser>([path](TfrmBrowser &dlg) {
+            EXPECT_EQ(dlg.txtFilename->text(), path);  // the desktop names none here
+            dlg.CancelBtn->click();
+        });
         ToolDspClick(*doc, nullptr);
         ASSERT_EQ(fake.messages.size(), 1);
         EXPECT_EQ(fake.messages[0].kind, MessageKind::Information);
@@ -164,6 +170,27 @@ TEST_F(PreviewTest, ABrowserPathOfBlanksIsNoBrowser)
     EXPECT_EQ(fake.messages[1].text, noBrowser);
     EXPECT_EQ(fileContents(page("page.html")), "yx");
     EXPECT_TRUE(fake.browserStarts.isEmpty());
+}
+
+TEST_F(PreviewTest, WithNoBrowserTheDesktopsDefaultIsProposedAndOkGoesOn)
+{
+    saveAs("page.html", u"x"_s);
+    owner.browserSettings().setBrowserPath(QString());
+    const QString firefox = fake.folder.filePath(u"lib/firefox-esr/firefox-esr"_s);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(firefox).path()));
+    fake.desktopBrowser = firefox;
+    fake.openNames = {std::nullopt};
+    whenShown<TfrmBrowser>([](TfrmBrowser &dlg) {
+        dlg.cmdSansyo->click();
+        dlg.OKBtn->click();
+    });
+    ToolDspClick(*doc, nullptr);
+    EXPECT_EQ(fake.messageTexts(), QStringList{noBrowser});
+    ASSERT_EQ(fake.openRequests.size(), 1);
+    EXPECT_EQ(fake.openRequests[0].initialName, firefox);  // browsing starts in its folder
+    EXPECT_EQ(owner.browserSettings().browserPath(), firefox);
+    EXPECT_EQ(QString::fromUtf8(fileContents(fake.configFilePath())), u"[Marquill]\r\nBrowserPath="_s + firefox + u"\r\n"_s);
+    EXPECT_EQ(fake.browserStarts, (QList<Start>{{firefox, page("page.html")}}));
 }
 
 TEST_F(PreviewTest, TheBrowserPathIsUsedAsStoredAndTheDocumentsPathInFull)

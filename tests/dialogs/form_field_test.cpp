@@ -331,7 +331,7 @@ TEST_F(FieldDialogTest, BrowsePutsTheBareNameInLowerCase)
     dlg.cmdSansyo->click();
     ASSERT_EQ(fake.openRequests.size(), 1);
     EXPECT_EQ(fake.openRequests[0].filter,
-              u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s);
+              u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG;*.JPEG|PNGﾌｧｲﾙ(*.PNG)|*.PNG|WebPﾌｧｲﾙ(*.WEBP)|*.WEBP|SVGﾌｧｲﾙ(*.SVG)|*.SVG|全てのﾌｧｲﾙ(*.*)|*.*"_s);
     EXPECT_EQ(dlg.txtFilename->text(), u"send button.gif"_s);
 
     // Cancelling the file dialog keeps what was there.

@@ -290,7 +290,7 @@ TEST_F(ImageDialogTest, BrowseWritesTheLowerCasedBareName)
     EXPECT_EQ(dlg.txtFilename->text(), u"old.gif"_s);
     ASSERT_EQ(fake.openRequests.size(), 1);
     EXPECT_EQ(fake.openRequests[0].filter,
-              u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s);
+              u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG;*.JPEG|PNGﾌｧｲﾙ(*.PNG)|*.PNG|WebPﾌｧｲﾙ(*.WEBP)|*.WEBP|SVGﾌｧｲﾙ(*.SVG)|*.SVG|全てのﾌｧｲﾙ(*.*)|*.*"_s);
 
     // Folders named with characters whose second Shift-JIS byte is the
     // backslash (ソ, 表, 能) are cut at the real separator only.

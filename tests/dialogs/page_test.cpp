@@ -371,7 +371,7 @@ TEST_F(PageDialogTest, BrowsePutsTheBareNameWithItsCase)
     fake.openNames = {u"/home/user/Site/Images/Back Ground.GIF"_s, std::nullopt};
     dlg.BitBtn1->click();
     ASSERT_EQ(fake.openRequests.size(), 1);
-    EXPECT_EQ(fake.openRequests[0].filter, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|全てのﾌｧｲﾙ(*.*)|*.*"_s);
+    EXPECT_EQ(fake.openRequests[0].filter, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|PNGﾌｧｲﾙ(*.PNG)|*.PNG|WebPﾌｧｲﾙ(*.WEBP)|*.WEBP|SVGﾌｧｲﾙ(*.SVG)|*.SVG|全てのﾌｧｲﾙ(*.*)|*.*"_s);
     EXPECT_EQ(dlg.txtFilename->text(), u"Back Ground.GIF"_s);
 
     dlg.BitBtn1->click();

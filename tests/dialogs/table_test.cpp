@@ -466,6 +466,17 @@ TEST_F(TableDialogTest, EscapeDoesNotClose)
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
 }
 
+TEST_F(TableDialogTest, LeavingByCancelIsNeverChecked)
+{
+    showActive();
+    dlg.txtRows->setFocus();
+    dlg.txtRows->setText(u"abc"_s);
+    QTest::mouseClick(dlg.CancelBtn, Qt::LeftButton);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(fake.messageTexts(), QStringList());
+}
+
 TEST_F(TableDialogTest, GridRowsAreSixteenPixelsWithoutHeaders)
 {
     dlg.reset();
@@ -578,7 +589,7 @@ TEST_F(TableDialogTest, BrowseWritesTheLowerCasedBareName)
     dlg.cmdBackGround->click();
     EXPECT_EQ(dlg.txtFilename->text(), u"tile ａｂ.gif"_s);
     ASSERT_EQ(fake.openRequests.size(), 2);
-    EXPECT_EQ(fake.openRequests[1].filter, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|全てのﾌｧｲﾙ(*.*)|*.*"_s);
+    EXPECT_EQ(fake.openRequests[1].filter, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|PNGﾌｧｲﾙ(*.PNG)|*.PNG|WebPﾌｧｲﾙ(*.WEBP)|*.WEBP|SVGﾌｧｲﾙ(*.SVG)|*.SVG|全てのﾌｧｲﾙ(*.*)|*.*"_s);
 }
 
 TEST_F(TableDialogTest, TheKeyboardReachesEveryControl)

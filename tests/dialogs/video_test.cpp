@@ -335,7 +335,7 @@ TEST_F(VideoDialogTest, BrowseButtonsFillTheirOwnFieldsWithLowerCasedBareNames)
 
     ASSERT_EQ(fake.openRequests.size(), 4);
     const QString clipFilter = u"AVIﾌｧｲﾙ(*.AVI)|*.AVI|全てのﾌｧｲﾙ(*.*)|*.*"_s;
-    const QString stillFilter = u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s;
+    const QString stillFilter = u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG;*.JPEG|PNGﾌｧｲﾙ(*.PNG)|*.PNG|WebPﾌｧｲﾙ(*.WEBP)|*.WEBP|SVGﾌｧｲﾙ(*.SVG)|*.SVG|全てのﾌｧｲﾙ(*.*)|*.*"_s;
     EXPECT_EQ(fake.openRequests[0].filter, clipFilter);
     EXPECT_EQ(fake.openRequests[1].filter, clipFilter);
     EXPECT_EQ(fake.openRequests[2].filter, stillFilter);

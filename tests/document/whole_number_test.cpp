@@ -19,10 +19,14 @@ const NumberCase cases[] = {
     {u"+15", 15},
     {u"$1F", 31},
     {u"$ff", 255},
-    {u"-$10", -16},
+    {u"-$10", std::nullopt},  // a sign never precedes "$"
+    {u"+$A", std::nullopt},
+    {u" 12", 12},
+    {u"$7FFFFFFF", 2147483647},
+    {u"$80000000", std::nullopt},  // hexadecimal stays within the signed range
     {u"2147483647", 2147483647},
     {u"-2147483648", int(-2147483648LL)},
-    {u"$FFFFFFFF", -1},
+    {u"$FFFFFFFF", std::nullopt},
     {u"2147483648", std::nullopt},
     {u"$100000000", std::nullopt},
     {u"", std::nullopt},
@@ -37,7 +41,7 @@ const NumberCase cases[] = {
     {u"$G", std::nullopt},
 };
 
-TEST(WholeNumber, AcceptsWhatTheIntegerConversionAccepts)
+TEST(WholeNumber, FollowsTheNumberGrammar)
 {
     for (const NumberCase &c : cases) {
         const QString text = QString::fromUtf16(c.text);

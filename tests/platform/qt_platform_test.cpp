@@ -5,7 +5,6 @@
 #include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
@@ -269,16 +268,6 @@ TEST(QtPlatformFolders, SettingsLiveBesideAWritableProgram)
     EXPECT_EQ(platform.configFilePath(), platform.programFolder() + u"MARQUILL.INI"_s);
 }
 
-// Where the desktop would open a URL.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl &url) { urls << url; }
-};
-
 TEST(QtPlatformBrowser, AProgramStartsInTheProgramsFolderWithThePageAsItsOneArgument)
 {
     QtPlatform platform;
@@ -294,35 +283,116 @@ TEST(QtPlatformBrowser, AProgramStartsInTheProgramsFolderWithThePageAsItsOneArgu
     EXPECT_EQ(recordedRun(dir), (QStringList{folder, u"0"_s}));
 }
 
-TEST(QtPlatformBrowser, ABareNameIsFoundOnThePath)
+// Runs `body` with `folder` as the working folder and at the front of the PATH.
+template <typename Body>
+void withWorkingFolderAndPath(const QString &folder, const QString &onPath, Body body)
+{
+    const QString working = QDir::currentPath();
+    const QByteArray path = qgetenv("PATH");
+    QDir::setCurrent(folder);
+    qputenv("PATH", QFile::encodeName(onPath) + ':' + path);
+    body();
+    qputenv("PATH", path);
+    QDir::setCurrent(working);
+}
+
+TEST(QtPlatformBrowser, ABareNameIsFoundOnThePathOnlyNotInTheWorkingFolder)
+{
+    QtPlatform platform;
+    QTemporaryDir onPath;
+    QTemporaryDir working;
+    const QString name = u"marquill-test-browser"_s;
+    ASSERT_FALSE(writeRecordingBrowser(onPath, name).isEmpty());
+    ASSERT_FALSE(writeRecordingBrowser(working, name).isEmpty());
+    bool started = false;
+    withWorkingFolderAndPath(working.path(), onPath.path(),
+                             [&] { started = platform.startBrowser(name, u"/tmp/-p \"'x.html"_s); });
+    EXPECT_TRUE(started);
+    EXPECT_EQ(recordedRun(onPath).mid(1), (QStringList{u"1"_s, u"/tmp/-p \"'x.html"_s}));
+    EXPECT_FALSE(QFile::exists(working.filePath(u"args.txt"_s)));
+}
+
+TEST(QtPlatformBrowser, ARelativePathStartsAtTheProgramsFolder)
 {
     QtPlatform platform;
     QTemporaryDir dir;
-    ASSERT_FALSE(writeRecordingBrowser(dir, u"marquill-test-browser"_s).isEmpty());
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
-    const bool started = platform.startBrowser(u"marquill-test-browser"_s, u"/tmp/p.html"_s);
-    qputenv("PATH", path);
+    QTemporaryDir working;
+    const QString browser = writeRecordingBrowser(dir);
+    ASSERT_FALSE(browser.isEmpty());
+    const QString relative = QDir(platform.programFolder()).relativeFilePath(browser);
+    ASSERT_TRUE(relative.contains(u'/'));
+    bool started = false;
+    withWorkingFolderAndPath(working.path(), working.path(),
+                             [&] { started = platform.startBrowser(relative, u"/tmp/p.html"_s); });
     EXPECT_TRUE(started);
     EXPECT_EQ(recordedRun(dir).mid(1), (QStringList{u"1"_s, u"/tmp/p.html"_s}));
 }
 
-TEST(QtPlatformBrowser, AnotherFileIsOpenedByTheDesktopAndNothingIsAFailure)
+TEST(QtPlatformBrowser, ADesktopLauncherGetsThePageAndNothingElseIsAProgram)
 {
     QtPlatform platform;
     QTemporaryDir dir;
-    const QString notAProgram = dir.filePath(u"browser.desktop"_s);
-    ASSERT_TRUE(QFile(notAProgram).open(QIODevice::WriteOnly));
-    UrlCatcher desktop;
-    QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
-    const bool opened = platform.startBrowser(notAProgram, u"/tmp/p.html"_s);
-    const bool missing = platform.startBrowser(dir.filePath(u"gone"_s), u"/tmp/p.html"_s);
-    const bool unknown = platform.startBrowser(u"marquill-no-such-browser"_s, u"/tmp/p.html"_s);
-    QDesktopServices::unsetUrlHandler(u"file"_s);
-    EXPECT_TRUE(opened);
-    EXPECT_EQ(desktop.urls, QList<QUrl>{QUrl::fromLocalFile(notAProgram)});
-    EXPECT_FALSE(missing);
-    EXPECT_FALSE(unknown);
+    // A stand-in `gio` records the launch.
+    ASSERT_FALSE(writeRecordingBrowser(dir, u"gio"_s).isEmpty());
+    const QString launcher = dir.filePath(u"browser.desktop"_s);
+    const QString text = dir.filePath(u"browser.txt"_s);
+    ASSERT_TRUE(QFile(launcher).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile(text).open(QIODevice::WriteOnly));
+    struct Row {
+        QString browser;
+        bool starts;
+    };
+    const Row rows[] = {
+        {launcher, true},
+        {text, false},
+        {dir.path(), false},
+        {dir.filePath(u"gone"_s), false},
+        {u"marquill-no-such-browser"_s, false},
+    };
+    withWorkingFolderAndPath(dir.path(), dir.path(), [&] {
+        for (const Row &row : rows)
+            EXPECT_EQ(platform.startBrowser(row.browser, u"/tmp/p.html"_s), row.starts) << row.browser.toStdString();
+    });
+    EXPECT_EQ(recordedRun(dir).mid(1), (QStringList{u"3"_s, u"launch"_s, launcher, u"/tmp/p.html"_s}));
+}
+
+void writeScript(const QString &path, const QByteArray &body)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n" + body);
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+TEST(QtPlatformBrowser, TheDesktopsDefaultBrowserIsResolvedToItsProgram)
+{
+    struct Row {
+        QByteArray answer;  // what xdg-settings says
+        const char *expected;  // inside the row's folder
+    };
+    const Row rows[] = {
+        {"marquill-test.desktop", "bin/marquill-test-browser"},
+        {"", "real/browser"},  // then x-www-browser, through its link
+    };
+    for (const Row &row : rows) {
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        ASSERT_TRUE(root.mkpath(u"bin"_s) && root.mkpath(u"real"_s) && root.mkpath(u"data/applications"_s));
+        writeScript(root.filePath(u"bin/xdg-settings"_s), "echo '" + row.answer + "'\n");
+        writeScript(root.filePath(u"bin/marquill-test-browser"_s), "\n");
+        writeScript(root.filePath(u"real/browser"_s), "\n");
+        ASSERT_TRUE(QFile::link(root.filePath(u"real/browser"_s), root.filePath(u"bin/x-www-browser"_s)));
+        QFile entry(root.filePath(u"data/applications/marquill-test.desktop"_s));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nName=Test\nExec=marquill-test-browser --new %u\n");
+        entry.close();
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(u"data"_s)));
+        QString proposed;
+        withWorkingFolderAndPath(dir.path(), root.filePath(u"bin"_s), [&] { proposed = QtPlatform().defaultBrowser(); });
+        qputenv("XDG_DATA_HOME", data);
+        EXPECT_EQ(proposed, root.filePath(QString::fromUtf8(row.expected))) << row.answer.constData();
+    }
 }
 
 // The file names the list of `dialog` shows in `folder`, once it has read them.
@@ -415,4 +485,3 @@ TEST(HelpViewerWindow, OpensTheFileAtTheContextAnchor)
 
 } // namespace
 
-#include "qt_platform_test.moc"

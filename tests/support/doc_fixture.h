@@ -3,6 +3,7 @@
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
 #include "support/fake_platform.h"
+#include "support/qstring_print.h"
 
 #include <QPointer>
 #include <QTextCursor>
@@ -66,7 +67,3 @@ inline std::unique_ptr<QObject> senderWithTag(int tag, const char *name = "")
     return sender;
 }
 
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}

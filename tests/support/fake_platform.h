@@ -58,6 +58,8 @@ public:
     // starts unless told otherwise.
     QList<BrowserStart> browserStarts;
     bool browserStartSucceeds = true;
+    // What the desktop names as its web browser.
+    QString desktopBrowser;
 
     // MARQUILL.INI lives in a temporary folder of its own.
     QTemporaryDir folder;
@@ -76,6 +78,7 @@ public:
     std::optional<QString> inputBox(QWidget *parent, const InputBoxRequest &request) override;
     void showHelp(QWidget *parent, const QString &helpFile, int context) override;
     bool startBrowser(const QString &browser, const QString &document) override;
+    QString defaultBrowser() const override { return desktopBrowser; }
     QString programFolder() const override;
     QString configFilePath() const override;
     QString recoveryFolder() const override;
