@@ -24,6 +24,7 @@
 #include "dialogs/media/script_command.h"
 #include "dialogs/media/sound_dialog.h"
 #include "dialogs/media/video_dialog.h"
+#include "dialogs/tag_edit_command.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/base_font_dialog.h"
 #include "dialogs/text/font_dialog.h"
@@ -225,6 +226,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 2, .name = "EncodingBom", .caption = "BOMを付ける", .command = EncodingBomClick},
     {.level = 2, .name = "-"},
     {.level = 2, .name = "EncodingReopen", .caption = "開き直す", .command = EncodingReopenClick},
+    {.level = 1, .name = "-"},
+    {.level = 1, .name = "ToolTagEdit", .caption = "ﾀｸﾞの編集(&E)...", .command = ToolTagEditClick, .shortcut = "Ctrl+T", .hint = "カーソルの位置のタグをそのダイアログで編集します"},
 };
 
 } // namespace

@@ -193,10 +193,19 @@ void TMainForm::buildDocumentMenus(TMDIChild &doc)
     });
     doc.OpenFile = recentEntriesOf(doc.menus);
     doc.N22 = findAction(doc.menus, QLatin1String("N22"));
+    // The editor's own menu: reopening the tag under the caret, then the
+    // Edit menu's entries.
+    auto *context = new QMenu(&doc);
+    context->setObjectName(u"EditorMenu"_s);
+    if (QAction *tagEdit = findAction(doc.menus, QLatin1String("ToolTagEdit"))) {
+        context->addAction(tagEdit);
+        context->addSeparator();
+    }
     for (QMenu *menu : doc.menus) {
         if (menu->objectName() == u"Edit1")
-            doc.txtDoc->setContextMenu(menu);
+            context->addActions(menu->actions());
     }
+    doc.txtDoc->setContextMenu(context);
     doc.txtDoc->setMenuShortcuts(taken);
     setUpEncodingMenu(doc);
 }

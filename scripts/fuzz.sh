@@ -15,7 +15,7 @@ cmake --build build-fuzz
 
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-targets=(cp932_round_trip euc_jp_round_trip text_file_round_trip profile_file find_scan markup_builders)
+targets=(cp932_round_trip euc_jp_round_trip text_file_round_trip profile_file find_scan markup_builders tag_reader)
 
 if [ $# -eq 0 ]; then
     for t in "${targets[@]}"; do

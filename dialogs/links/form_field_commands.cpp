@@ -25,13 +25,17 @@ void buttonField(TMDIChild &doc, ButtonKind kind, const QString &caption)
         insertField(doc, buttonTag(kind, dlg.options()));
 }
 
-// The caption of a submit or reset button, asked in an input box.
-std::optional<QString> askButtonCaption(TMDIChild &doc, const QString &title, const QString &prompt)
+} // namespace
+
+InputBoxRequest submitQuestion(const QString &preset)
 {
-    return platform().inputBox(&doc, {.title = title, .prompt = prompt, .preset = {}});
+    return {u"送信ボタン"_s, u"送信ボタンに表示する文字列を入力して下さい"_s, preset};
 }
 
-} // namespace
+InputBoxRequest resetQuestion(const QString &preset)
+{
+    return {u"リセットボタン"_s, u"リセットボタンに表示する文字列を入力して下さい"_s, preset};
+}
 
 void FormRadiobuttonClick(TMDIChild &doc, QObject *)
 {
@@ -45,15 +49,13 @@ void FormCheckboxClick(TMDIChild &doc, QObject *)
 
 void FormSubmitClick(TMDIChild &doc, QObject *)
 {
-    if (const std::optional<QString> caption =
-            askButtonCaption(doc, u"送信ボタン"_s, u"送信ボタンに表示する文字列を入力して下さい"_s))
+    if (const std::optional<QString> caption = platform().inputBox(&doc, submitQuestion()))
         insertField(doc, submitTag(*caption));
 }
 
 void FormResetClick(TMDIChild &doc, QObject *)
 {
-    if (const std::optional<QString> caption = askButtonCaption(
-            doc, u"リセットボタン"_s, u"リセットボタンに表示する文字列を入力して下さい"_s))
+    if (const std::optional<QString> caption = platform().inputBox(&doc, resetQuestion()))
         insertField(doc, resetTag(*caption));
 }
 

@@ -62,3 +62,85 @@ TagTexts hiddenTag(const HiddenOptions &o)
 {
     return {u"<INPUT TYPE=\"hidden\" NAME=\""_s + o.name + u"\" VALUE=\""_s + o.str + u"\">\r\n"_s, {}};
 }
+
+std::optional<InputKind> inputKind(const TagElement &input)
+{
+    const TagAttribute *type = input.attribute(u"TYPE");
+    if (!type)
+        return std::nullopt;
+    static const std::pair<QStringView, InputKind> kinds[] = {
+        {u"text", InputKind::Text},         {u"password", InputKind::Password},
+        {u"radio", InputKind::Radio},       {u"checkbox", InputKind::Checkbox},
+        {u"image", InputKind::Image},       {u"submit", InputKind::Submit},
+        {u"reset", InputKind::Reset},       {u"hidden", InputKind::Hidden},
+    };
+    for (const auto &[word, kind] : kinds) {
+        if (type->value.compare(word, Qt::CaseInsensitive) == 0)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+Reopened<TextBoxOptions> reopenTextBox(const TagElement &input, TextBoxOptions o)
+{
+    TagFields fields(input);
+    o.password = inputKind(input) == InputKind::Password;
+    fields.take(u"TYPE");
+    o.size = fields.takeText(u"SIZE");
+    o.name = fields.takeText(u"NAME");
+    o.maxLength = fields.takeText(u"MAXLENGTH");
+    return reopenedTag(input, o, fields);
+}
+
+Reopened<MultiLineOptions> reopenMultiLine(const TagElement &textArea, MultiLineOptions o)
+{
+    TagFields fields(textArea);
+    o.rows = fields.takeText(u"ROWS");
+    o.cols = fields.takeText(u"COLS");
+    o.name = fields.takeText(u"NAME");
+    return reopenedTag(textArea, o, fields);
+}
+
+Reopened<ButtonOptions> reopenButton(const TagElement &input, ButtonOptions o)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    o.name = fields.takeText(u"NAME");
+    o.text = fields.takeText(u"VALUE");
+    o.checked = fields.takeFlag(u"CHECKED");
+    return reopenedTag(input, o, fields);
+}
+
+Reopened<ImgFldOptions> reopenImgFld(const TagElement &input, ImgFldOptions o)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    o.fileName = fields.takeText(u"SRC");
+    o.name = fields.takeText(u"NAME");
+    o.align = ImageFieldAlign::None;
+    if (const auto align = fields.take(u"ALIGN")) {
+        if (const auto word = oneOf(*align, {u"top", u"middle", u"bottom"}))
+            o.align = *word == u"top" ? ImageFieldAlign::Top
+                    : *word == u"middle" ? ImageFieldAlign::Middle : ImageFieldAlign::Bottom;
+        else
+            fields.giveBack();
+    }
+    return reopenedTag(input, o, fields);
+}
+
+Reopened<QString> reopenButtonCaption(const TagElement &input)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    const QString caption = fields.takeText(u"VALUE");
+    return reopenedTag(input, caption, fields);
+}
+
+Reopened<HiddenOptions> reopenHidden(const TagElement &input, HiddenOptions o)
+{
+    TagFields fields(input);
+    fields.take(u"TYPE");
+    o.name = fields.takeText(u"NAME");
+    o.str = fields.takeText(u"VALUE");
+    return reopenedTag(input, o, fields);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -73,3 +74,15 @@ struct HiddenOptions {
 
 // <INPUT TYPE="hidden" NAME="{name}" VALUE="{str}"> CR LF
 TagTexts hiddenTag(const HiddenOptions &options);
+
+// The INPUT types the form-field commands write, by TYPE in any case.
+enum class InputKind { Text, Password, Radio, Checkbox, Image, Submit, Reset, Hidden };
+std::optional<InputKind> inputKind(const TagElement &input);
+
+Reopened<TextBoxOptions> reopenTextBox(const TagElement &input, TextBoxOptions base);
+Reopened<MultiLineOptions> reopenMultiLine(const TagElement &textArea, MultiLineOptions base);
+Reopened<ButtonOptions> reopenButton(const TagElement &input, ButtonOptions base);
+Reopened<ImgFldOptions> reopenImgFld(const TagElement &input, ImgFldOptions base);
+// The caption of a submit or reset button.
+Reopened<QString> reopenButtonCaption(const TagElement &input);
+Reopened<HiddenOptions> reopenHidden(const TagElement &input, HiddenOptions base);

@@ -35,3 +35,33 @@ TagTexts formTag(const FormOptions &o)
     start += u">\r\n"_s;
     return {start, u"</FORM>\r\n"_s};
 }
+
+Reopened<FormOptions> reopenForm(const TagElement &form, FormOptions o)
+{
+    TagFields fields(form);
+    o.action = fields.takeText(u"ACTION");
+    o.subject = false;
+    const QString mailto = u"mailto:"_s;
+    if (o.action.startsWith(mailto, Qt::CaseInsensitive) && o.action.contains(u'@')) {
+        o.action = o.action.mid(mailto.size());
+        if (const qsizetype subject = o.action.indexOf(u"?subject="); subject >= 0) {
+            o.subject = true;
+            o.subjectText = o.action.mid(subject + 9);
+            o.action.truncate(subject);
+        }
+    }
+    o.get = false;
+    if (const auto method = fields.take(u"METHOD")) {
+        if (const auto word = oneOf(*method, {u"get", u"post"}))
+            o.get = *word == u"get";
+        else
+            fields.cannotShow();
+    }
+    o.multipart = false;
+    if (const auto enctype = fields.take(u"ENCTYPE")) {
+        o.multipart = true;
+        if (enctype->compare(u"multipart/form-data", Qt::CaseInsensitive) != 0)
+            fields.cannotShow();
+    }
+    return reopenedTag(form, o, fields);
+}

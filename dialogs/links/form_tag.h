@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -20,3 +21,6 @@ struct FormOptions {
 // An action with "@" is a mail address; without an action there is no
 // ACTION and no METHOD.
 TagTexts formTag(const FormOptions &options);
+
+// FORM read back.
+Reopened<FormOptions> reopenForm(const TagElement &form, FormOptions base);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/links/frame_layout.h"
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -24,3 +25,8 @@ struct FrameSetOptions {
 // sizes run up to the first empty box; the remainder follows unless the
 // percentages left no room for it, and then the typed sizes alone make the set.
 TagTexts frameSetTag(const FrameSetOptions &options);
+
+// FRAMESET read back: its sizes into the boxes as the dialog would have
+// them, the remainder last. Sizes the boxes cannot hold (more than five, a
+// mixed or unknown unit, no whole number) keep the attribute as it was.
+Reopened<FrameSetOptions> reopenFrameSet(const TagElement &frameSet, FrameSetOptions base);

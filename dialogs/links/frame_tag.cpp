@@ -35,3 +35,24 @@ TagTexts frameTag(const FrameOptions &o)
     start += u'>';
     return {start, u"</FRAME>\r\n"_s};
 }
+
+Reopened<FrameOptions> reopenFrame(const TagElement &frame, FrameOptions o)
+{
+    TagFields fields(frame);
+    o.source = fields.takeText(u"SRC");
+    o.name = fields.takeInto(u"NAME", o.nameValue);
+    o.margin = fields.takePair(u"MARGINWIDTH", u"MARGINHEIGHT", o.marginWidth, o.marginHeight);
+    o.scroll = FrameScroll::Unset;
+    if (const auto scrolling = fields.take(u"SCROLLING")) {
+        if (const auto word = oneOf(*scrolling, {u"auto", u"yes", u"no"})) {
+            o.scroll = *word == u"auto" ? FrameScroll::Auto : *word == u"yes" ? FrameScroll::Yes : FrameScroll::No;
+        } else {
+            o.scroll = FrameScroll::Auto;
+            fields.cannotShow();
+        }
+    }
+    o.noFrameBorder = fields.takeWord(u"FRAMEBORDER", u"no");
+    o.frameSpacing = fields.takeInto(u"FRAMESPACING", o.frameSpacingValue);
+    o.noResize = fields.takeFlag(u"NORESIZE");
+    return reopenedTag(frame, o, fields);
+}

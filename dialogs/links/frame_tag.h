@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -28,3 +29,6 @@ struct FrameOptions {
 //  FRAMEBORDER="no" FRAMESPACING="3" NORESIZE> … </FRAME> CR LF
 // An empty margin box writes no margin; an empty spacing box still writes its attribute.
 TagTexts frameTag(const FrameOptions &options);
+
+// FRAME read back.
+Reopened<FrameOptions> reopenFrame(const TagElement &frame, FrameOptions base);

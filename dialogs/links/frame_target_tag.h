@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -14,3 +15,6 @@ struct FrameTargetOptions {
 
 // <BASE TARGET="_top"> CR LF, a start tag alone.
 TagTexts frameTargetTag(const FrameTargetOptions &options);
+
+// BASE TARGET read back.
+Reopened<FrameTargetOptions> reopenFrameTarget(const TagElement &base);

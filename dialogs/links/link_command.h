@@ -1,7 +1,14 @@
 #pragma once
 
+#include "platform/platform.h"
+
 class QObject;
 class TMDIChild;
+
+// The input boxes of these commands, holding `preset` (a link reopened).
+InputBoxRequest keywordQuestion(const QString &preset = {});
+InputBoxRequest mailtoQuestion(const QString &preset = {});
+InputBoxRequest baseUrlQuestion(const QString &preset = QStringLiteral("http://"));
 
 // Makes the selection a named position, the keyword asked in an input box.
 void LinkKeywordClick(TMDIChild &doc, QObject *sender);

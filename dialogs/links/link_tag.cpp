@@ -29,3 +29,45 @@ TagTexts baseUrlTag(const QString &url)
 {
     return {u"<BASE HREF=\""_s + url + u"\">"_s, {}};
 }
+
+std::optional<LinkKind> linkKind(const TagElement &anchor)
+{
+    const TagAttribute *href = anchor.attribute(u"HREF");
+    if (!href)
+        return anchor.attribute(u"NAME") ? std::optional(LinkKind::Keyword) : std::nullopt;
+    if (href->value.startsWith(u"mailto:", Qt::CaseInsensitive))
+        return LinkKind::Mailto;
+    return href->value.contains(u'#') ? LinkKind::OwnerDoc : LinkKind::OtherDoc;
+}
+
+Reopened<UrlOptions> reopenLinkOtherDoc(const TagElement &anchor)
+{
+    TagFields fields(anchor);
+    return reopenedTag(anchor, UrlOptions{fields.takeText(u"HREF")}, fields);
+}
+
+Reopened<KeyLinkOptions> reopenLinkOwnerDoc(const TagElement &anchor)
+{
+    TagFields fields(anchor);
+    const QString href = fields.takeText(u"HREF");
+    const qsizetype hash = href.indexOf(u'#');
+    return reopenedTag(anchor, KeyLinkOptions{href.left(hash), href.mid(hash + 1)}, fields);
+}
+
+Reopened<QString> reopenLinkMailto(const TagElement &anchor)
+{
+    TagFields fields(anchor);
+    return reopenedTag(anchor, fields.takeText(u"HREF").mid(7), fields);
+}
+
+Reopened<QString> reopenLinkKeyword(const TagElement &anchor)
+{
+    TagFields fields(anchor);
+    return reopenedTag(anchor, fields.takeText(u"NAME"), fields);
+}
+
+Reopened<QString> reopenBaseUrl(const TagElement &base)
+{
+    TagFields fields(base);
+    return reopenedTag(base, fields.takeText(u"HREF"), fields);
+}

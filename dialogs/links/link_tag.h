@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -33,3 +34,16 @@ TagTexts linkMailtoTag(const QString &address);
 
 // <BASE HREF="http://www.example.jp/">, no end tag.
 TagTexts baseUrlTag(const QString &url);
+
+// A read back. Which of the link commands wrote it, by what it holds: a
+// NAME without HREF is a keyword anchor, "mailto:" a mail link, a '#' a
+// place in a page, any other HREF a link to another page.
+enum class LinkKind { OtherDoc, OwnerDoc, Mailto, Keyword };
+std::optional<LinkKind> linkKind(const TagElement &anchor);
+Reopened<UrlOptions> reopenLinkOtherDoc(const TagElement &anchor);
+Reopened<KeyLinkOptions> reopenLinkOwnerDoc(const TagElement &anchor);
+// The mail address, or the keyword.
+Reopened<QString> reopenLinkMailto(const TagElement &anchor);
+Reopened<QString> reopenLinkKeyword(const TagElement &anchor);
+// BASE HREF read back: the page's address.
+Reopened<QString> reopenBaseUrl(const TagElement &base);

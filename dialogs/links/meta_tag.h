@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -16,3 +17,8 @@ struct MetaOptions {
 // <META HTTP-EQUIV="refresh" CONTENT="5"> CR LF, or for an address
 // <META HTTP-EQUIV="refresh" CONTENT="0;URL=next.htm"> CR LF
 TagTexts metaTag(const MetaOptions &options);
+
+// Whether META is the refresh this dialog writes.
+bool isRefresh(const TagElement &meta);
+// META refresh read back.
+Reopened<MetaOptions> reopenMeta(const TagElement &meta, MetaOptions base);

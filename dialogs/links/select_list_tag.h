@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -40,3 +41,12 @@ struct DropDownOptions {
 
 // <SELECT NAME="pref"> CR LF <OPTION>Tokyo,13 CR LF </SELECT>
 TagTexts dropDownTag(const DropDownOptions &options);
+
+// SELECT read back. A list box writes a size, MULTIPLE, an item value or a
+// default; without any of these the items are read whole into the
+// drop-down list (a comma in them is text there, not a value).
+bool isListBox(const TagElement &select);
+// The whole element when every line of its content is one OPTION (with at
+// most a VALUE and SELECTED for the list box); otherwise its own attributes.
+Reopened<ListBoxOptions> reopenListBox(const TagElement &select, ListBoxOptions base);
+Reopened<DropDownOptions> reopenDropDown(const TagElement &select, DropDownOptions base);

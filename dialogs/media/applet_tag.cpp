@@ -14,3 +14,14 @@ TagTexts appletTag(const AppletOptions &o)
     start += u">\r\n"_s;
     return {start, u"</APPLET>\r\n"_s};
 }
+
+Reopened<AppletOptions> reopenApplet(const TagElement &applet, AppletOptions o)
+{
+    TagFields fields(applet);
+    o.className = fields.takeText(u"CODE");
+    o.url = fields.takeInto(u"CODEBASE", o.urlValue);
+    o.width = fields.takeText(u"WIDTH");
+    o.height = fields.takeText(u"HEIGHT");
+    o.space = fields.takePair(u"VSPACE", u"HSPACE", o.vspace, o.hspace);
+    return reopenedTag(applet, o, fields);
+}

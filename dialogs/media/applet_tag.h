@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -22,3 +23,6 @@ struct AppletOptions {
 // … </APPLET> CR LF
 // Every value is quoted, the numbers too.
 TagTexts appletTag(const AppletOptions &options);
+
+// APPLET read back.
+Reopened<AppletOptions> reopenApplet(const TagElement &applet, AppletOptions base);

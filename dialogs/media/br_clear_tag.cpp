@@ -18,3 +18,14 @@ TagTexts brClearTag(const BrClearOptions &options)
     }
     return {{}, u"<BR CLEAR="_s + value + u'>'};
 }
+
+std::optional<Reopened<BrClearOptions>> reopenBrClear(const TagElement &br)
+{
+    TagFields fields(br);
+    const auto clear = fields.take(u"CLEAR");
+    const auto side = clear ? oneOf(*clear, {u"left", u"right", u"all"}) : std::nullopt;
+    if (!side)
+        return std::nullopt;
+    const ClearSide value = *side == u"left" ? ClearSide::Left : *side == u"right" ? ClearSide::Right : ClearSide::All;
+    return reopenedTag(br, BrClearOptions{value}, fields);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 // The pictures the following text starts below.
@@ -14,3 +15,7 @@ struct BrClearOptions {
 // The end tag "<BR CLEAR=left>", "<BR CLEAR=right>" or "<BR CLEAR=all>"
 // (value lower case, unquoted); no start tag.
 TagTexts brClearTag(const BrClearOptions &options);
+
+// BR with CLEAR read back; nothing for a plain BR or a side it has no
+// button for.
+std::optional<Reopened<BrClearOptions>> reopenBrClear(const TagElement &br);

@@ -117,10 +117,14 @@ HotspotOptions TfrmClientMap::options() const
     };
 }
 
+InputBoxRequest mapNameQuestion(const QString &preset)
+{
+    return {u"クライアントサイド イメージマップ"_s, u"ＭＡＰの名前を入力して下さい"_s, preset};
+}
+
 void ImageClientMapClick(TMDIChild &doc, QObject *)
 {
-    const std::optional<QString> name = platform().inputBox(
-            &doc, {u"クライアントサイド イメージマップ"_s, u"ＭＡＰの名前を入力して下さい"_s, {}});
+    const std::optional<QString> name = platform().inputBox(&doc, mapNameQuestion());
     if (name)
         applyTag(doc, clientMapTag(*name), Placement::AroundSelection);
 }

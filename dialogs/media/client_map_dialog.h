@@ -3,6 +3,7 @@
 #include "dialogs/attribute_dialog.h"
 #include "dialogs/dialog_command.h"
 #include "dialogs/media/client_map_tag.h"
+#include "platform/platform.h"
 
 #include <array>
 
@@ -45,3 +46,5 @@ inline constexpr DocumentCommand ImageHotspotClick =
     &dialogCommand<TfrmClientMap, hotspotTag, Placement::BeforeSelection>;
 // Asks for a map's name and wraps the selection (its hot spots) in the map.
 void ImageClientMapClick(TMDIChild &doc, QObject *sender);
+// Its input box, holding `preset` (a map reopened).
+InputBoxRequest mapNameQuestion(const QString &preset = {});

@@ -31,3 +31,27 @@ TagTexts clientMapTag(const QString &name)
 {
     return {u"<MAP NAME=\""_s + name + u"\">\r\n"_s, u"</MAP>\r\n"_s};
 }
+
+Reopened<HotspotOptions> reopenHotspot(const TagElement &area, HotspotOptions o)
+{
+    TagFields fields(area);
+    if (const auto shape = fields.take(u"SHAPE")) {
+        if (const auto word = oneOf(*shape, {u"RECT", u"CIRC", u"POLY"}))
+            o.shape = *word == u"RECT" ? HotspotShape::Rect : *word == u"CIRC" ? HotspotShape::Circle : HotspotShape::Polygon;
+        else
+            fields.cannotShow();
+    }
+    o.coords = fields.takeText(u"COORDS");
+    o.noHref = fields.takeFlag(u"NOHREF");
+    if (!o.noHref)
+        o.href = fields.takeText(u"HREF");
+    o.target = fields.takeInto(u"TARGET", o.targetName);
+    return reopenedTag(area, o, fields);
+}
+
+Reopened<QString> reopenClientMap(const TagElement &map)
+{
+    TagFields fields(map);
+    const QString name = fields.takeText(u"NAME");
+    return reopenedTag(map, name, fields);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -24,3 +25,8 @@ TagTexts hotspotTag(const HotspotOptions &options);
 
 // <MAP NAME="nav"> CR LF ... </MAP> CR LF, around the selected hot spots.
 TagTexts clientMapTag(const QString &name);
+
+// AREA read back.
+Reopened<HotspotOptions> reopenHotspot(const TagElement &area, HotspotOptions base);
+// MAP read back: its name.
+Reopened<QString> reopenClientMap(const TagElement &map);

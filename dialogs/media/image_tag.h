@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -25,3 +26,6 @@ struct ImageOptions {
 // <IMG SRC="a.gif" ALIGN=LEFT VSPACE=2 HSPACE=4 ALT="text" BORDER=0 USEMAP="#map">
 // A start tag alone; space is written only beside a picture aligned LEFT or RIGHT.
 TagTexts imageTag(const ImageOptions &options);
+
+// IMG with SRC and no DYNSRC read back.
+Reopened<ImageOptions> reopenImage(const TagElement &image, ImageOptions base);

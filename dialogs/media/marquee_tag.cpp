@@ -60,3 +60,39 @@ TagTexts marqueeTag(const MarqueeOptions &options)
     start += u'>';
     return {start, u"</MARQUEE>\r\n"_s};
 }
+
+Reopened<MarqueeOptions> reopenMarquee(const TagElement &marquee, MarqueeOptions o)
+{
+    TagFields fields(marquee);
+    o.align = false;
+    if (const auto align = fields.take(u"ALIGN")) {
+        o.align = true;
+        if (const auto word = oneOf(*align, {u"top", u"middle", u"bottom"}))
+            o.alignValue = *word == u"top" ? MarqueeAlign::Top : *word == u"middle" ? MarqueeAlign::Middle : MarqueeAlign::Bottom;
+        else
+            fields.cannotShow();
+    }
+    o.behavior = false;
+    if (const auto behavior = fields.take(u"BEHAVIOR")) {
+        o.behavior = true;
+        if (const auto word = oneOf(*behavior, {u"scroll", u"slide", u"alternate"}))
+            o.behaviorValue = *word == u"scroll" ? MarqueeBehavior::Scroll
+                            : *word == u"slide" ? MarqueeBehavior::Slide : MarqueeBehavior::Alternate;
+        else
+            fields.cannotShow();
+    }
+    o.color = fields.takeColor(u"BGCOLOR", o.colorValue);
+    o.direction = fields.takeWord(u"DIRECTION", u"right");
+    bool percent = false;
+    o.height = fields.takeSize(u"HEIGHT", o.heightValue, percent);
+    if (o.height)
+        o.heightPixels = !percent;
+    o.width = fields.takeSize(u"WIDTH", o.widthValue, percent);
+    if (o.width)
+        o.widthPixels = !percent;
+    o.loop = fields.takeLoop(o.infinite, o.loopValue);
+    o.scrollamount = fields.takeInto(u"SCROLLAMOUNT", o.scrollamountValue);
+    o.scrolldelay = fields.takeInto(u"SCROLLDELAY", o.scrolldelayValue);
+    o.space = fields.takePair(u"HSPACE", u"VSPACE", o.hspaceValue, o.vspaceValue);
+    return reopenedTag(marquee, o, fields);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -42,3 +43,6 @@ struct MarqueeOptions {
 // VSPACE=1>" … "</MARQUEE>" and a line break: the attributes in that order,
 // each only when asked for.
 TagTexts marqueeTag(const MarqueeOptions &options);
+
+// MARQUEE read back.
+Reopened<MarqueeOptions> reopenMarquee(const TagElement &marquee, MarqueeOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -14,3 +15,6 @@ struct ParamOptions {
 
 // <PARAM NAME="speed" VALUE="5"> CR LF
 TagTexts paramTag(const ParamOptions &options);
+
+// PARAM read back.
+Reopened<ParamOptions> reopenParam(const TagElement &param);

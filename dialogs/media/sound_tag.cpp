@@ -10,3 +10,11 @@ TagTexts soundTag(const SoundOptions &o)
     tag += u">\r\n"_s;
     return {tag, {}};
 }
+
+Reopened<SoundOptions> reopenSound(const TagElement &sound, SoundOptions o)
+{
+    TagFields fields(sound);
+    o.fileName = fields.takeText(u"SRC");
+    o.loop = fields.takeLoop(o.infinite, o.loopCount);
+    return reopenedTag(sound, o, fields);
+}

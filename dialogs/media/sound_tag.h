@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -16,3 +17,6 @@ struct SoundOptions {
 
 // <BGSOUND SRC="x.mid" LOOP=3> CR LF   (or LOOP=INFINITE)
 TagTexts soundTag(const SoundOptions &options);
+
+// BGSOUND read back.
+Reopened<SoundOptions> reopenSound(const TagElement &sound, SoundOptions base);

@@ -58,3 +58,55 @@ TagTexts videoTag(const VideoOptions &o)
     tag += u'>';
     return {tag, {}};
 }
+
+Reopened<VideoOptions> reopenVideo(const TagElement &image, VideoOptions o)
+{
+    TagFields fields(image);
+    o.image = fields.takeInto(u"SRC", o.imageName);
+    o.fileName = fields.takeText(u"DYNSRC");
+    o.size = fields.takePair(u"WIDTH", u"HEIGHT", o.width, o.height);
+    // Two alignments, each in its own ALIGN: beside the picture, and of the
+    // text around it.
+    o.align = o.textAlign = false;
+    for (int i = 0; i < 2; ++i) {
+        const auto align = fields.take(u"ALIGN");
+        if (!align)
+            break;
+        const auto word = oneOf(*align, {u"left", u"right", u"top", u"middle", u"bottom"});
+        const bool side = word && (*word == u"left" || *word == u"right");
+        if (!word || (side && o.align) || (!side && o.textAlign)) {
+            fields.giveBack();
+            break;
+        }
+        if (side) {
+            o.align = true;
+            o.alignValue = *word == u"left" ? VideoAlign::Left : VideoAlign::Right;
+        } else {
+            o.textAlign = true;
+            o.textAlignValue = *word == u"top" ? VideoTextAlign::Top
+                             : *word == u"middle" ? VideoTextAlign::Middle : VideoTextAlign::Bottom;
+        }
+    }
+    o.border = fields.takeInto(u"BORDER", o.borderValue);
+    o.space = fields.takePair(u"HSPACE", u"VSPACE", o.hspace, o.vspace);
+    o.alt = fields.takeInto(u"ALT", o.altText);
+    o.ismap = fields.takeFlag(u"ISMAP");
+    o.loop = fields.takeLoop(o.infinite, o.loopCount);
+    o.fileOpen = o.mouseOver = false;
+    if (const auto start = fields.take(u"START")) {
+        const QString when = start->toLower();
+        o.fileOpen = when == u"fileopen" || when == u"fileopen,mouseover";
+        o.mouseOver = when == u"mouseover" || when == u"fileopen,mouseover";
+        if (!o.fileOpen && !o.mouseOver)
+            fields.giveBack();
+    }
+    o.usemap = false;
+    if (const auto map = fields.take(u"USEMAP")) {
+        o.usemap = map->startsWith(u'#');
+        if (o.usemap)
+            o.mapName = map->mid(1);
+        else
+            fields.giveBack();
+    }
+    return reopenedTag(image, o, fields);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -44,3 +45,6 @@ struct VideoOptions {
 //  HSPACE=5 VSPACE=5 ALT="clip" ISMAP LOOP=infinite START=fileopen,mouseover USEMAP="#map">
 // A start tag only, without a line break; both alignments may be written.
 TagTexts videoTag(const VideoOptions &options);
+
+// IMG with DYNSRC read back.
+Reopened<VideoOptions> reopenVideo(const TagElement &image, VideoOptions base);

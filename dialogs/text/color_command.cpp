@@ -17,6 +17,14 @@ TagTexts coloredCellTag(const QColor &color)
     return {u"<TD BGCOLOR=#"_s + ColorCode(color) + u'>', u"</TD>\r\n"_s};
 }
 
+Reopened<QColor> reopenColoredCell(const TagElement &cell, const QColor &base)
+{
+    TagFields fields(cell);
+    QColor color = base;
+    fields.takeColor(u"BGCOLOR", color);
+    return reopenedTag(cell, color, fields);
+}
+
 namespace {
 
 // The colour dialog is shared; its caption names the command that opened it.

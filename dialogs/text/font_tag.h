@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -32,3 +33,8 @@ struct BaseFontOptions {
 
 // "<BASEFONT SIZE=4>", no end tag.
 TagTexts baseFontTag(const BaseFontOptions &options);
+
+// FONT read back; `base` gives what the tag does not say.
+Reopened<FontOptions> reopenFont(const TagElement &element, FontOptions base);
+// BASEFONT read back.
+Reopened<BaseFontOptions> reopenBaseFont(const TagElement &element, BaseFontOptions base);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QString>
@@ -13,3 +14,6 @@ struct HeadingOptions {
 
 // "<H3 ALIGN=left>" … "</H3>"; without an alignment "<H3>" … "</H3>".
 TagTexts headingTag(const HeadingOptions &options);
+
+// H1 … H6 read back.
+Reopened<HeadingOptions> reopenHeading(const TagElement &element, HeadingOptions base);

@@ -55,16 +55,84 @@ QString markedList(const QString &element, const QString &selection, const QStri
 
 } // namespace
 
+QString bulletedListMarker(const BulletedListOptions &options)
+{
+    return u"<LI TYPE="_s + options.markType + u'>';
+}
+
+QString numberedListMarker(const NumberedListOptions &options)
+{
+    return u"<LI TYPE="_s + options.numberType + u" START="_s + options.start + u'>';
+}
+
 TagTexts bulletedList(const QString &selection, const QString &markType)
 {
-    return {markedList(u"UL"_s, selection, u"<LI TYPE="_s + markType + u'>'), {}};
+    return {markedList(u"UL"_s, selection, bulletedListMarker({markType})), {}};
 }
 
 TagTexts numberedList(const QString &selection, const NumberedListOptions &options)
 {
-    const QString marker =
-            u"<LI TYPE="_s + options.numberType + u" START="_s + options.start + u'>';
-    return {markedList(u"OL"_s, selection, marker), {}};
+    return {markedList(u"OL"_s, selection, numberedListMarker(options)), {}};
+}
+
+namespace {
+
+// The first LI directly in the list (not in a list inside it), placed in
+// the text.
+std::optional<TagElement> firstItem(const TagElement &list)
+{
+    if (list.elementEnd < 0)
+        return std::nullopt;
+    const QString &content = list.content;
+    int depth = 0;
+    for (qsizetype at = content.indexOf(u'<'); at >= 0; at = content.indexOf(u'<', at + 1)) {
+        ParsedTag tag = parseTagAt(content, at);
+        if (!tag.valid())
+            continue;
+        if (tag.element.is(u"UL") || tag.element.is(u"OL"))
+            depth += tag.closing ? -1 : 1;
+        if (depth == 0 && !tag.closing && tag.element.is(u"LI")) {
+            tag.element.start += list.end;
+            tag.element.end += list.end;
+            return tag.element;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Reopened<BulletedListOptions>> reopenBulletedList(const TagElement &list, BulletedListOptions o)
+{
+    const std::optional<TagElement> item = firstItem(list);
+    if (!item)
+        return std::nullopt;
+    TagFields fields(*item);
+    if (const auto type = fields.take(u"TYPE")) {
+        if (const auto word = oneOf(*type, {u"square", u"disk", u"circle"}))
+            o.markType = *word;
+        else
+            fields.cannotShow();
+    }
+    return reopenedTag(*item, o, fields);
+}
+
+std::optional<Reopened<NumberedListOptions>> reopenNumberedList(const TagElement &list, NumberedListOptions o)
+{
+    const std::optional<TagElement> item = firstItem(list);
+    if (!item)
+        return std::nullopt;
+    TagFields fields(*item);
+    if (const auto type = fields.take(u"TYPE")) {
+        // The number types differ only in case.
+        if (const auto word = oneOf(*type, {u"A", u"I", u"1"}); word && type->size() == 1)
+            o.numberType = *type;
+        else
+            fields.cannotShow();
+    }
+    if (const auto start = fields.take(u"START"))
+        o.start = *start;
+    return reopenedTag(*item, o, fields);
 }
 
 TagTexts definitionList(const QString &selection)

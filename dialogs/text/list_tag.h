@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 // The list builders take the selection as the editor gives it to builders:
@@ -36,3 +37,13 @@ TagTexts numberedList(const QString &selection, const NumberedListOptions &optio
 // "<DL>" CR LF "<DT>apple" CR LF "<DD>banana" CR LF "<DT>cherry" CR LF "</DL>" CR LF;
 // no selection: "<DL>" CR LF "<DT>" CR LF "<DD>" CR LF "<DT>" CR LF "<DD>" CR LF "</DL>" CR LF.
 TagTexts definitionList(const QString &selection);
+
+// A list is reopened through the mark of its first item, the one tag the
+// dialog's choice goes into; the items stay as they are. Nothing when the
+// list has no item.
+std::optional<Reopened<BulletedListOptions>> reopenBulletedList(const TagElement &list, BulletedListOptions base);
+std::optional<Reopened<NumberedListOptions>> reopenNumberedList(const TagElement &list,
+                                                                NumberedListOptions base);
+// The first item's tag the dialog writes.
+QString bulletedListMarker(const BulletedListOptions &options);
+QString numberedListMarker(const NumberedListOptions &options);

@@ -24,3 +24,24 @@ TagTexts pageTag(const PageOptions &o)
     start += u">\r\n"_s;
     return {start, u"</BODY>\r\n"_s};
 }
+
+Reopened<PageOptions> reopenPage(const TagElement &element, PageOptions o)
+{
+    TagFields fields(element);
+    o.pattern = fields.takeInto(u"BACKGROUND", o.fileName);
+    // With a pattern the dialog writes no BGCOLOR: one written by hand stays.
+    bool color = !o.pattern && fields.takeColor(u"BGCOLOR", o.back);
+    color |= fields.takeColor(u"TEXT", o.text);
+    color |= fields.takeColor(u"LINK", o.link);
+    color |= fields.takeColor(u"VLINK", o.vlink);
+    color |= fields.takeColor(u"ALINK", o.alink);
+    o.color = color;
+    o.bgproperties = false;
+    if (const auto fixed = fields.take(u"BGPROPERTIES")) {
+        o.bgproperties = true;
+        if (fixed->compare(u"fixed", Qt::CaseInsensitive) != 0)
+            fields.cannotShow();
+    }
+    o.margin = fields.takePair(u"LEFTMARGIN", u"TOPMARGIN", o.left, o.top);
+    return reopenedTag(element, o, fields);
+}

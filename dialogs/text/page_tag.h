@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -28,3 +29,6 @@ struct PageOptions {
 // … </BODY> CR LF
 // A background pattern hides the background colour, so BGCOLOR goes with it.
 TagTexts pageTag(const PageOptions &options);
+
+// BODY read back. Colours it does not give keep those of `base`.
+Reopened<PageOptions> reopenPage(const TagElement &element, PageOptions base);

@@ -31,3 +31,21 @@ TagTexts ruleTag(const RuleOptions &o)
     rule += u">\r\n"_s;
     return {{}, rule};
 }
+
+Reopened<RuleOptions> reopenRule(const TagElement &element, RuleOptions o)
+{
+    TagFields fields(element);
+    o.size = fields.takeInto(u"SIZE", o.sizeValue);
+    o.width = fields.takeSize(u"WIDTH", o.widthValue, o.percent);
+    o.position = false;
+    if (const auto align = fields.take(u"ALIGN")) {
+        o.position = true;
+        if (const auto word = oneOf(*align, {u"left", u"center", u"right"}))
+            o.align = *word == u"left" ? RuleAlign::Left : *word == u"center" ? RuleAlign::Center : RuleAlign::Right;
+        else
+            fields.cannotShow();
+    }
+    o.color = fields.takeColor(u"COLOR", o.colorValue);
+    o.noShade = fields.takeFlag(u"NOSHADE");
+    return reopenedTag(element, o, fields);
+}

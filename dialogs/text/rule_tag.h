@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
 #include "document/tag_types.h"
 
 #include <QColor>
@@ -26,3 +27,6 @@ struct RuleOptions {
 // <HR SIZE=3 WIDTH="50%" ALIGN=center COLOR=#FF0000 NOSHADE> CR LF
 // The whole rule is the end tag: it goes after the selection, which stays.
 TagTexts ruleTag(const RuleOptions &options);
+
+// HR read back.
+Reopened<RuleOptions> reopenRule(const TagElement &element, RuleOptions base);

@@ -58,8 +58,8 @@ public:
     QString cell(int row, int col) const { return m_model->cell(row, col); }
     void setCell(int row, int col, const QString &text) { m_model->setCell(row, col, text); }
 
-    static constexpr int maxRows = 1000;
-    static constexpr int maxCols = 100;
+    static constexpr int maxRows = tableMaxRows;
+    static constexpr int maxCols = tableMaxCols;
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/tag_reopen.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
@@ -7,6 +9,10 @@
 enum class TableAlign { Left, Center, Right };
 enum class CellVAlign { Top, Middle, Bottom };
 enum class CaptionSide { Top, Bottom };
+
+// The largest grid the dialog holds.
+inline constexpr int tableMaxRows = 1000;
+inline constexpr int tableMaxCols = 100;
 
 // Everything a whole table is written from: the TABLE attributes, the
 // caption, the heading counts and the cell texts. Numbers are kept as typed.
@@ -72,3 +78,11 @@ QString tableCaptionLine(const TableOptions &options);
 QString tableRowLine(const TableOptions &options, int row);
 // The lines above in insertion order.
 QStringList tablePieces(const TableOptions &options);
+
+// TABLE read back: the whole element, caption and cells included, when its
+// content is what the dialog writes (an optional caption, then rows of
+// plain TH and TD cells, as many in each row, headings only at the top and
+// the left) and fits the grid; otherwise its own attributes only.
+Reopened<TableOptions> reopenTable(const TagElement &table, TableOptions base);
+// What a reopened table is replaced with: the pieces in one.
+QString tableText(const TableOptions &options);

@@ -236,6 +236,8 @@ const Entry documentOutline[] = {
     {Built, 2, "EncodingBom", "BOMを付ける"},
     {Sep, 2, "-"},
     {Built, 2, "EncodingReopen", "開き直す"},
+    {Sep, 1, "-"},
+    {Built, 1, "ToolTagEdit", "ﾀｸﾞの編集(&E)...", "Ctrl+T", 0, "カーソルの位置のタグをそのダイアログで編集します"},
 };
 
 std::string lineOf(int level, const QString &name, const QString &caption, const QString &keys,
@@ -371,3 +373,20 @@ TEST_F(MenuOutline, EveryShownEntryStandsWhereTheOutlineHasIt)
 }
 
 } // namespace
+
+// The editor's own menu starts with reopening the tag under the caret, then
+// holds the Edit menu's entries.
+TEST_F(MenuOutline, TheEditorMenuStartsWithTagEdit)
+{
+    form->FileNewItemClick();
+    ASSERT_NE(current(), nullptr);
+    const QMenu *editorMenu = current()->findChild<QMenu *>(u"EditorMenu"_s);
+    ASSERT_NE(editorMenu, nullptr);
+    QStringList names;
+    for (const QAction *action : editorMenu->actions())
+        names << (action->isSeparator() ? u"-"_s : action->objectName());
+    QStringList expected{u"ToolTagEdit"_s, u"-"_s};
+    for (const QAction *action : current()->findChild<QMenu *>(u"Edit1"_s)->actions())
+        expected << (action->isSeparator() ? u"-"_s : action->objectName());
+    EXPECT_EQ(names, expected);
+}
