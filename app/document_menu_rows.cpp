@@ -29,6 +29,7 @@
 #include "document/edit_commands.h"
 #include "document/file_commands.h"
 #include "document/fixed_tags.h"
+#include "document/goto_line.h"
 
 namespace {
 
@@ -210,6 +211,8 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 0, .name = "Tool", .caption = "ﾂｰﾙ(&T)"},
     {.level = 1, .name = "ToolDsp", .caption = "ﾌﾞﾗｳｻﾞで表示(&B)", .command = ToolDspClick, .shortcut = "Ctrl+E", .hint = "現在編集中のファイルをブラウザで表示します"},
     {.level = 1, .name = "KP1", .caption = "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)", .command = KP1Click},
+    {.level = 1, .name = "-"},
+    {.level = 1, .name = "GotoLine", .caption = "指定行へ移動(&G)...", .command = GotoLineClick, .shortcut = "Ctrl+G"},
 };
 
 } // namespace

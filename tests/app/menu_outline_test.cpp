@@ -45,6 +45,10 @@ const Entry mainOutline[] = {
     {Built, 2, "Base", "基本(&B)"},
     {Built, 2, "Ext", "拡張(&E)"},
     {Built, 1, "FontItem", "表示ﾌｫﾝﾄ(&F)"},
+    {Sep, 1, "-"},
+    {Built, 1, "ColourTags", "ﾀｸﾞの色分け(&C)"},
+    {Built, 1, "LineNumbers", "行番号(&L)"},
+    {Built, 1, "WrapLines", "折り返し(&W)"},
     {Menu, 0, "Window1", "ｳｨﾝﾄﾞｳ(&W)"},
     {Built, 1, "WindowCascadeItem", "重ねて表示(&C)"},
     {Built, 1, "WindowTileItem", "並べて表示(&T)"},
@@ -229,6 +233,8 @@ const Entry documentOutline[] = {
     {Menu, 0, "Tool", "ﾂｰﾙ(&T)"},
     {Built, 1, "ToolDsp", "ﾌﾞﾗｳｻﾞで表示(&B)", "Ctrl+E", 0, "現在編集中のファイルをブラウザで表示します"},
     {Built, 1, "KP1", "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)"},
+    {Sep, 1, "-"},
+    {Built, 1, "GotoLine", "指定行へ移動(&G)...", "Ctrl+G"},
 };
 
 std::string lineOf(int level, const QString &name, const QString &caption, const QString &keys,
