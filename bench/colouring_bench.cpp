@@ -28,9 +28,12 @@ void openColoured(benchmark::State &state, const QString &name, const QString &t
 {
     const SampleFiles &files = sampleFiles(name, text);
     OursAndFloor split;
+    bool oursFirst = true;
     for (auto _ : state) {
         state.PauseTiming();
-        for (const bool on : {true, false}) {
+        // Turn about, so neither side always opens on a cold cache.
+        oursFirst = !oursFirst;
+        for (const bool on : {oursFirst, !oursFirst}) {
             std::unique_ptr<TMainForm> form = formColouring(on);
             on ? split.startOurs() : split.startFloor();
             TMDIChild *doc = form->OpenDocumentWindow(files.cp932);

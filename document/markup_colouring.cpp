@@ -97,6 +97,11 @@ void MarkupColouring::contentsChanged(int position, int, int added)
     MarkupState state = firstNumber == 0 ? MarkupState() : MarkupState::unpacked(first.previous().userState());
     int number = firstNumber;
     for (QTextBlock block = first; block.isValid(); block = block.next(), ++number) {
+        // A very long line's end state waits until a line after it is shown.
+        if (block.length() > longLine) {
+            m_trusted = number;
+            return;
+        }
         const int kept = block.userState();
         state = tokenizeLine(block.text(), state);
         block.setUserState(state.packed());
@@ -205,7 +210,11 @@ void MarkupColouring::refresh()
     QList<MarkupSpan> spans;
     for (const Shown &line : std::as_const(shown)) {
         spans.clear();
-        tokenizeLine(line.block.text(), stateBefore(line.block), &spans, line.from, line.to);
+        // Only as far as the part coloured: the rest of a long line needs no pass.
+        QTextCursor part(line.block);
+        part.setPosition(line.block.position() + int(qMin(line.to, qsizetype(line.block.length() - 1))),
+                         QTextCursor::KeepAnchor);
+        tokenizeLine(part.selectedText(), stateBefore(line.block), &spans, line.from, line.to);
         const int at = line.block.position();
         for (const MarkupSpan &span : std::as_const(spans)) {
             QTextEdit::ExtraSelection selection{QTextCursor(m_editor->document()), {}};
