@@ -23,7 +23,9 @@ MarkupColouring::MarkupColouring(TDocEditor *editor)
 {
     pickColours();
     connect(editor->document(), &QTextDocument::contentsChange, this, &MarkupColouring::contentsChanged);
-    connect(editor, &QPlainTextEdit::updateRequest, this, &MarkupColouring::refresh);
+    // Built as a paint begins: never while the document is changing, when
+    // replacing the selections' cursors would pull them out from under it.
+    editor->viewport()->installEventFilter(this);
     editor->installEventFilter(this);
 }
 
@@ -36,7 +38,7 @@ void MarkupColouring::setEnabled(bool on)
     m_blockCount = m_editor->document()->blockCount();
     m_builtFor.clear();
     if (on)
-        refresh();
+        m_editor->viewport()->update();
     else
         m_editor->setExtraSelections(m_tinted);
 }
@@ -46,16 +48,18 @@ void MarkupColouring::setTinted(const QList<QTextEdit::ExtraSelection> &tinted)
     m_tinted = tinted;
     m_builtFor.clear();
     if (m_enabled)
-        refresh();
+        m_editor->viewport()->update();
     else
         m_editor->setExtraSelections(m_tinted);
 }
 
 bool MarkupColouring::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange) {
+    if (event->type() == QEvent::PaletteChange && watched == m_editor) {
         pickColours();
         m_builtFor.clear();
+        m_editor->viewport()->update();
+    } else if (event->type() == QEvent::Paint && watched == m_editor->viewport()) {
         refresh();
     }
     return QObject::eventFilter(watched, event);

@@ -36,7 +36,7 @@ public:
     QColor colour(MarkupKind kind) const { return m_colours[int(kind)]; }
 
     // Builds the coloured spans of the lines shown now, unless nothing they
-    // depend on changed.
+    // depend on changed. Runs as each paint begins.
     void refresh();
 
 protected:
