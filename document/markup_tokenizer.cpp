@@ -69,6 +69,8 @@ private:
     void untilText(MarkupState &state, QStringView closing, MarkupKind kind);
     void raw(MarkupState &state);
     qsizetype nameEnd(qsizetype at) const;
+    // Moves past blanks; false at the line's end.
+    bool skipBlanks();
 
     QStringView m_line;
     QList<MarkupSpan> *m_spans;
@@ -101,6 +103,13 @@ qsizetype LineTokenizer::nameEnd(qsizetype at) const
     while (at < m_line.size() && (isAsciiAlnum(m_line[at]) || m_line[at] == u'-' || m_line[at] == u':'))
         ++at;
     return at;
+}
+
+bool LineTokenizer::skipBlanks()
+{
+    while (m_at < m_line.size() && isBlank(m_line[m_at]))
+        ++m_at;
+    return m_at < m_line.size();
 }
 
 MarkupState LineTokenizer::run(MarkupState state)
@@ -194,12 +203,9 @@ void LineTokenizer::text(MarkupState &state)
 void LineTokenizer::tag(MarkupState &state)
 {
     const qsizetype n = m_line.size();
-    qsizetype i = m_at;
-    while (i < n && isBlank(m_line[i]))
-        ++i;
-    m_at = i;
-    if (i == n)
+    if (!skipBlanks())
         return;
+    const qsizetype i = m_at;
     const QChar c = m_line[i];
     if (c == u'>' || (c == u'/' && i + 1 < n && m_line[i + 1] == u'>')) {
         const qsizetype end = i + (c == u'>' ? 1 : 2);
@@ -234,12 +240,9 @@ void LineTokenizer::tag(MarkupState &state)
 void LineTokenizer::value(MarkupState &state)
 {
     const qsizetype n = m_line.size();
-    qsizetype i = m_at;
-    while (i < n && isBlank(m_line[i]))
-        ++i;
-    m_at = i;
-    if (i == n)
+    if (!skipBlanks())
         return;
+    const qsizetype i = m_at;
     const QChar c = m_line[i];
     if (c == u'"' || c == u'\'') {
         state.mode = c == u'"' ? MarkupState::DoubleQuoted : MarkupState::SingleQuoted;
