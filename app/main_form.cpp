@@ -262,8 +262,12 @@ void TMainForm::UpdateMenuItems()
     for (const char *name : {"WindowCascadeItem", "WindowTileItem", "WindowArrangeItem",
                              "WindowMinimizeItem"})
         mainAction(name)->setEnabled(any);
-    for (QToolButton *button : std::as_const(m_documentButtons))
-        button->setEnabled(any);
+    for (const auto &[button, entry] : std::as_const(m_documentButtons)) {
+        // Every document window has the same entries; any window will do
+        // until one is active.
+        const QAction *action = any ? documentEntry(entry) : nullptr;
+        button->setEnabled(any && (!action || action->isEnabled()));
+    }
 }
 
 void TMainForm::activeWindowChanged()
@@ -311,33 +315,31 @@ void TMainForm::addButtons(TToolPanel *panel, std::span<const ToolButtonRow> row
     const QList<int> lefts = buttonLefts(rows, above);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ToolButtonRow &row = rows[i];
-        if (!row.built())
-            continue;
         QToolButton *button = panel->addButton(row, lefts.at(qsizetype(i)));
-        if (row.command) {
-            const DocumentCommand command = row.command;
-            connect(button, &QToolButton::clicked, this,
-                    [this, command, button] { forwardToDocument(command, button); });
+        if (*row.mainEntry) {
+            QAction *action = mainAction(row.mainEntry);
+            connect(button, &QToolButton::clicked, action, &QAction::trigger);
+            connect(action, &QAction::changed, button, [button, action] {
+                button->setEnabled(action->isEnabled());
+            });
+            button->setEnabled(action->isEnabled());
         } else {
-            const MainCommand command = row.mainCommand;
-            connect(button, &QToolButton::clicked, this, [this, command, button] { (this->*command)(button); });
+            const char *entry = row.entry;
+            connect(button, &QToolButton::clicked, this, [this, entry] {
+                if (QAction *action = documentEntry(entry))
+                    action->trigger();
+            });
+            m_documentButtons.append({button, entry});
         }
-        if (!row.alwaysEnabled)
-            m_documentButtons << button;
     }
 }
 
-void TMainForm::forwardToDocument(DocumentCommand command, QObject *button)
+QAction *TMainForm::documentEntry(const char *name) const
 {
-    // The buttons are disabled without a document window; this guards the
-    // moment between a window closing and the buttons following.
+    // Between a window closing and the buttons following there is none.
     const TMDIChild *active = activeDocument();
-    if (!active)
-        return;
-    if (TMDIChild *doc = Documents.at(active->Tag)) {
-        doc->txtDoc->commitComposition();
-        command(*doc, button);
-    }
+    TMDIChild *doc = active ? Documents.at(active->Tag) : nullptr;
+    return doc ? findAction(doc->menus, QLatin1String(name)) : nullptr;
 }
 
 // --- document windows ------------------------------------------------------

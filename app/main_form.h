@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <memory>
+#include <utility>
 
 class QLabel;
 class QMdiArea;
@@ -123,7 +124,8 @@ private:
     void addButtons(TToolPanel *panel, std::span<const ToolButtonRow> rows,
                     std::span<const ToolButtonRow> above);
     // Runs a toolbar's document command on the active document window.
-    void forwardToDocument(DocumentCommand command, QObject *button);
+    // The entry `name` of the active document window, if there is one.
+    QAction *documentEntry(const char *name) const;
     bool windowBudgetLeft();
     TMDIChild *addDocumentWindow(const QString &caption, const LoadedText &page);
     PageRecovery *watchForRecovery(TMDIChild &doc);
@@ -146,7 +148,8 @@ private:
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowListActions;
     // The toolbar buttons that need a document window.
-    QList<QToolButton *> m_documentButtons;
+    // The buttons of document entries, with their entries' names.
+    QList<std::pair<QToolButton *, const char *>> m_documentButtons;
     TMDIChild *m_closingDocument = nullptr;
     DocumentStatus *m_status = nullptr;
     FileDropCatcher *m_drops = nullptr;

@@ -58,11 +58,6 @@ QList<QMenu *> buildMenus(QWidget *owner, std::span<const MenuRow<Command>> rows
             open << makeSubmenu(owner, parent, row.name, row.caption, row.hint);
             continue;
         }
-        const bool separator = row.name == std::string_view("-") || row.caption == std::string_view("-");
-        // A row without a command is an entry whose command is not there yet
-        // (or a submenu without entries): nothing dead is shown for it.
-        if (!row.command && !separator)
-            continue;
         QAction *action = makeMenuEntry(parent, row.name, row.caption, row.shortcut, row.tag,
                                         row.hint, row.hidden, taken);
         if (row.command)

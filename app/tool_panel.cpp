@@ -13,15 +13,15 @@ QList<int> buttonLefts(std::span<const ToolButtonRow> rows, std::span<const Tool
     for (const ToolButtonRow &row : rows) {
         int left = previous + toolbar::ButtonSize;
         switch (row.placement) {
-        case Placement::First:
+        case ButtonPlace::First:
             left = toolbar::FirstLeft;
             break;
-        case Placement::Next:
+        case ButtonPlace::Next:
             break;
-        case Placement::Gap:
+        case ButtonPlace::Gap:
             left += toolbar::GapWidth;
             break;
-        case Placement::Under:
+        case ButtonPlace::Under:
             for (std::size_t i = 0; i < above.size(); ++i) {
                 if (std::string_view(above[i].name) == row.under)
                     left = aboveLefts.at(qsizetype(i));
@@ -64,7 +64,6 @@ QToolButton *TToolPanel::addButton(const ToolButtonRow &row, int left)
     button->setAccessibleDescription(shortHint(row.hint));
     button->setToolTip(shortHint(row.hint));
     button->setStatusTip(longHint(row.hint));
-    button->setProperty("Tag", row.tag);
     button->setIcon(glyphIcon(row.glyph));
     button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);

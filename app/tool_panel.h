@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/menu_rows.h"
 #include "app/tool_glyphs.h"
 
 #include <QFrame>
@@ -11,32 +10,25 @@ class QMenu;
 class QToolButton;
 
 // Where a button stands, from the button before it in its bar.
-enum class Placement {
+enum class ButtonPlace {
     First,  // at the bar's left margin
     Next,   // right after the previous button
     Gap,    // after the previous button and a small gap
     Under,  // under the button `under` of the bar above
 };
 
-// One toolbar button. It runs either a document command, on the active
-// document window (the same function its menu row names), or a main-window
-// command. A row without a command is a button whose command is not there
-// yet: it is not shown, and its place in the bar stays free.
+// One toolbar button. It triggers a menu entry, named as in the menu rows:
+// `entry` of the active document window, or `mainEntry` of the main window,
+// and it is enabled while that entry is.
 struct ToolButtonRow {
     const char *name = "";
     // Tooltip text before a "|", status-bar text after it.
     const char *hint = "";
     Glyph glyph = nullptr;
-    Placement placement = Placement::Next;
+    ButtonPlace placement = ButtonPlace::Next;
     const char *under = "";
-    DocumentCommand command = nullptr;
-    MainCommand mainCommand = nullptr;
-    // The sender's Tag seen by a command shared by several entries.
-    int tag = 0;
-    // New, Open and Exit need no document window.
-    bool alwaysEnabled = false;
-
-    bool built() const { return command || mainCommand; }
+    const char *entry = "";
+    const char *mainEntry = "";
 };
 
 // The basic bar (SpeedPanel) and the extended bar below it (pnlExt).

@@ -130,7 +130,7 @@ void BM_ListMark100kLines(benchmark::State &state)
 
         timer.start();
         applyTag(*doc, bulletedList(doc->txtDoc->selectedTextCrLf(), u"disk"_s),
-                 InsertMode::ReplaceSelection, Capture::None);
+                 Placement::ReplacingSelection);
         paintNow(doc->txtDoc);
         oursNs += timer.nsecsElapsed();
 

@@ -40,6 +40,11 @@ TAttributeDialog::TAttributeDialog(const QString &caption, QWidget *parent)
 bool TAttributeDialog::run()
 {
     reset();
+    return runAsSet();
+}
+
+bool TAttributeDialog::runAsSet()
+{
     centreOnScreen();
     return exec() == QDialog::Accepted;
 }

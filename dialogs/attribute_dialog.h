@@ -17,6 +17,8 @@ class TAttributeDialog : public QDialog
 public:
     // Resets, shows modally; true only when the dialog closed with OK.
     bool run();
+    // The same without the reset: shows the controls as they were set.
+    bool runAsSet();
 
     // The state each show starts from. Public so tests can drive a dialog
     // without showing it.

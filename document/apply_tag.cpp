@@ -2,12 +2,23 @@
 
 #include "document/mdi_child.h"
 
-void applyTag(TMDIChild &doc, const TagTexts &tags, InsertMode mode, Capture capture)
+void applyTag(TMDIChild &doc, const TagTexts &tags, Placement placement)
 {
     doc.ClearTagPair();
     doc.StartTag = tags.start;
     doc.EndTag = tags.end;
-    if (capture == Capture::Selection)
+    if (placement == Placement::AroundSelection)
         doc.CaptureSelection();
-    doc.InsertTagPair(mode);
+    switch (placement) {
+    case Placement::BeforeSelection:
+        doc.InsertTagPair(InsertMode::BeforeSelection);
+        break;
+    case Placement::AfterSelection:
+        doc.InsertTagPair(InsertMode::AfterSelection);
+        break;
+    case Placement::AroundSelection:
+    case Placement::ReplacingSelection:
+        doc.InsertTagPair(InsertMode::ReplaceSelection);
+        break;
+    }
 }

@@ -43,34 +43,12 @@ constexpr std::array<CharacterReference, 6> characterReferences = {{
     {u"SpecialCopy", u"&COPY"},
 }};
 
-// A fixed piece of markup and where it goes.
-struct FixedInsertion {
-    const char16_t *start;
-    const char16_t *end;
-    InsertMode mode;
-    Capture capture;
-};
-
-constexpr FixedInsertion lineBreak{u"", u"<BR>", InsertMode::AfterSelection, Capture::None};
-constexpr FixedInsertion plainRule{u"", u"<HR>\r\n", InsertMode::AfterSelection, Capture::None};
-constexpr FixedInsertion softBreak{u"", u"<WBR>", InsertMode::AfterSelection, Capture::None};
-constexpr FixedInsertion clearingBreak{u"<BR CLEAR=all>\r\n", u"", InsertMode::BeforeSelection,
-                                       Capture::None};
-constexpr FixedInsertion leftParagraph{u"<P ALIGN=left>", u"</P>", InsertMode::ReplaceSelection,
-                                       Capture::Selection};
-constexpr FixedInsertion rightParagraph{u"<P ALIGN=right>", u"</P>", InsertMode::ReplaceSelection,
-                                        Capture::Selection};
-constexpr FixedInsertion pageTitle{u"<TITLE>", u"</TITLE>\r\n", InsertMode::ReplaceSelection,
-                                   Capture::Selection};
-constexpr FixedInsertion comment{u"<!--", u"-->", InsertMode::ReplaceSelection, Capture::Selection};
+} // namespace
 
 void insertFixed(TMDIChild &doc, const FixedInsertion &fixed)
 {
-    applyTag(doc, {QString::fromUtf16(fixed.start), QString::fromUtf16(fixed.end)}, fixed.mode,
-             fixed.capture);
+    applyTag(doc, {QString::fromUtf16(fixed.start), QString::fromUtf16(fixed.end)}, fixed.placement);
 }
-
-} // namespace
 
 QString elementForTag(int tag)
 {
@@ -105,8 +83,7 @@ void FontBoldClick(TMDIChild &doc, QObject *sender)
     const QString name = elementForTag(senderTag(sender));
     if (name.isEmpty())
         return;
-    applyTag(doc, {u'<' + name + u'>', u"</"_s + name + u'>'}, InsertMode::ReplaceSelection,
-             Capture::Selection);
+    applyTag(doc, {u'<' + name + u'>', u"</"_s + name + u'>'}, Placement::AroundSelection);
 }
 
 void TextPreClick(TMDIChild &doc, QObject *sender)
@@ -115,47 +92,7 @@ void TextPreClick(TMDIChild &doc, QObject *sender)
     if (!pair)
         return;
     applyTag(doc, {QString::fromUtf16(pair->start), QString::fromUtf16(pair->end)},
-             InsertMode::ReplaceSelection, Capture::Selection);
-}
-
-void LfClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, lineBreak);
-}
-
-void KeisenClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, plainRule);
-}
-
-void TextWbrClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, softBreak);
-}
-
-void TextBrClearClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, clearingBreak);
-}
-
-void PositionLeftClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, leftParagraph);
-}
-
-void PositionRightClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, rightParagraph);
-}
-
-void PageTitleClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, pageTitle);
-}
-
-void FontCommentClick(TMDIChild &doc, QObject *)
-{
-    insertFixed(doc, comment);
+             Placement::AroundSelection);
 }
 
 void DanrakuClick(TMDIChild &doc, QObject *)
@@ -164,7 +101,7 @@ void DanrakuClick(TMDIChild &doc, QObject *)
                                              QStringLiteral("段落を中央に揃えますか？"),
                                              MessageButtons::YesNo);
     const QString start = answer == Answer::Yes ? u"<P ALIGN=center>"_s : u"<P>"_s;
-    applyTag(doc, {start, u"</P>\r\n"_s}, InsertMode::ReplaceSelection, Capture::Selection);
+    applyTag(doc, {start, u"</P>\r\n"_s}, Placement::AroundSelection);
 }
 
 void SpecialAmpClick(TMDIChild &doc, QObject *sender)
@@ -172,5 +109,5 @@ void SpecialAmpClick(TMDIChild &doc, QObject *sender)
     const QString reference = characterReferenceFor(sender ? sender->objectName() : QString());
     if (reference.isEmpty())
         return;
-    applyTag(doc, {reference, {}}, InsertMode::BeforeSelection, Capture::None);
+    applyTag(doc, {reference, {}}, Placement::BeforeSelection);
 }

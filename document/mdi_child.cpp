@@ -46,7 +46,6 @@ void TMDIChild::CaptureSelection()
 
 void TMDIChild::InsertTagPair(InsertMode mode)
 {
-    UndoSnapshot = txtDoc->rawText();
     QTextCursor cursor = txtDoc->textCursor();
     switch (mode) {
     case InsertMode::BeforeSelection:
@@ -58,7 +57,21 @@ void TMDIChild::InsertTagPair(InsertMode mode)
     case InsertMode::ReplaceSelection:
         break;
     }
-    txtDoc->replaceQuietly(cursor, StartTag + CapturedText + EndTag);
+    replaceWithSnapshot(cursor, StartTag + CapturedText + EndTag);
+}
+
+void TMDIChild::InsertTextAt(qsizetype position, const QString &text)
+{
+    QTextCursor cursor = txtDoc->textCursor();
+    cursor.setPosition(int(position));
+    replaceWithSnapshot(cursor, text);
+}
+
+void TMDIChild::replaceWithSnapshot(const QTextCursor &cursor, const QString &text)
+{
+    // The editor keeps no undo step of its own: Undo swaps the snapshot back in.
+    UndoSnapshot = txtDoc->rawText();
+    txtDoc->replaceQuietly(cursor, text);
 }
 
 void TMDIChild::UndoItemClick()

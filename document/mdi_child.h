@@ -12,6 +12,7 @@
 class QLabel;
 class QMenu;
 class TDocEditor;
+class QTextCursor;
 class TFindDialog;
 class TReplaceDialog;
 
@@ -50,6 +51,9 @@ public:
     void ClearTagPair();
     void CaptureSelection();
     void InsertTagPair(InsertMode mode);
+    // Puts `text` (CR LF line breaks) at `position` of the raw text the way
+    // InsertTagPair puts its tags: one step that Undo takes back.
+    void InsertTextAt(qsizetype position, const QString &text);
     void UndoItemClick();
 
     QString fileName() const;
@@ -86,6 +90,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void replaceWithSnapshot(const QTextCursor &cursor, const QString &text);
     void returnFocusToText();
 
     TFindDialog *m_findDialog = nullptr;

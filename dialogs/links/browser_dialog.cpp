@@ -32,8 +32,7 @@ TfrmBrowser::TfrmBrowser(QWidget *parent)
     cmdSansyo->setToolTip(u"参照"_s);
     connect(cmdSansyo, &QToolButton::clicked, this, &TfrmBrowser::browse);
 
-    auto *caption = new QLabel(label, this);
-    caption->setBuddy(txtFilename);
+    auto *caption = makeLabel(this, "", label, txtFilename);
     auto *path = new QHBoxLayout;
     path->addWidget(txtFilename, 1);
     path->addWidget(cmdSansyo);

@@ -1,7 +1,6 @@
 #include "dialogs/links/button_dialog.h"
 
 #include "dialogs/controls.h"
-#include "dialogs/links/field_rows.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -24,13 +23,18 @@ TfrmButton::TfrmButton(QWidget *parent)
 
 void TfrmButton::reset()
 {
-    txtName->clear();
-    txtText->clear();
-    CheckBox1->setChecked(false);
+    setOptions({});
     txtName->setFocus();
 }
 
 ButtonOptions TfrmButton::options() const
 {
     return {.name = txtName->text(), .text = txtText->text(), .checked = CheckBox1->isChecked()};
+}
+
+void TfrmButton::setOptions(const ButtonOptions &o)
+{
+    txtName->setText(o.name);
+    txtText->setText(o.text);
+    CheckBox1->setChecked(o.checked);
 }

@@ -16,6 +16,7 @@ public:
 
     void reset() override;
     ButtonOptions options() const;
+    void setOptions(const ButtonOptions &options);
 
     QLineEdit *txtName;
     QLineEdit *txtText;

@@ -28,9 +28,8 @@ QWidget *TfrmForm::makeBasicPage()
 {
     auto *page = new QWidget;
     const QString actionLabel = u"CGIｽｸﾘﾌﾟﾄの指定または、ﾒｰﾙｱﾄﾞﾚｽ"_s;
-    auto *lblText = new QLabel(actionLabel, page);
     txtText = makeEdit(page, "txtText", actionLabel);
-    lblText->setBuddy(txtText);
+    auto *lblText = makeLabel(page, "", actionLabel, txtText);
     // Room for a script's URL; the field grows with the font at any scale.
     txtText->setMinimumWidth(txtText->fontMetrics().averageCharWidth() * 48);
 
@@ -77,11 +76,7 @@ QWidget *TfrmForm::makeExtendedPage()
 
 void TfrmForm::reset()
 {
-    txtText->clear();
-    optPost->setChecked(true);
-    chkTitle->setChecked(false);
-    txtTitle->clear();
-    chkType->setChecked(false);
+    setOptions({});
     PageControl1->setCurrentIndex(0);
     txtText->setFocus();
 }
@@ -93,4 +88,13 @@ FormOptions TfrmForm::options() const
             .subject = chkTitle->isChecked(),
             .subjectText = txtTitle->text(),
             .multipart = chkType->isChecked()};
+}
+
+void TfrmForm::setOptions(const FormOptions &o)
+{
+    txtText->setText(o.action);
+    (o.get ? optGet : optPost)->setChecked(true);
+    chkTitle->setChecked(o.subject);
+    txtTitle->setText(o.subjectText);
+    chkType->setChecked(o.multipart);
 }

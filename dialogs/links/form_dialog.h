@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/form_tag.h"
 
 class QCheckBox;
@@ -18,6 +19,7 @@ public:
 
     void reset() override;
     FormOptions options() const;
+    void setOptions(const FormOptions &options);
 
     QTabWidget *PageControl1;
 
@@ -35,3 +37,7 @@ private:
     QWidget *makeBasicPage();
     QWidget *makeExtendedPage();
 };
+
+// Wraps the selection in the FORM element chosen here.
+inline constexpr DocumentCommand FormAreaClick =
+    &dialogCommand<TfrmForm, formTag, Placement::AroundSelection>;

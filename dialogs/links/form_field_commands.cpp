@@ -3,10 +3,6 @@
 #include "dialogs/dialog_owner.h"
 #include "dialogs/links/button_dialog.h"
 #include "dialogs/links/form_field_tag.h"
-#include "dialogs/links/hidden_dialog.h"
-#include "dialogs/links/img_fld_dialog.h"
-#include "dialogs/links/multi_line_dialog.h"
-#include "dialogs/links/text_box_dialog.h"
 #include "document/apply_tag.h"
 #include "document/mdi_child.h"
 #include "platform/platform.h"
@@ -17,7 +13,7 @@ namespace {
 
 void insertField(TMDIChild &doc, const TagTexts &tags)
 {
-    applyTag(doc, tags, InsertMode::BeforeSelection, Capture::None);
+    applyTag(doc, tags, Placement::BeforeSelection);
 }
 
 // One dialog serves both kinds of button; its caption names the kind.
@@ -37,20 +33,6 @@ std::optional<QString> askButtonCaption(TMDIChild &doc, const QString &title, co
 
 } // namespace
 
-void FormTextboxClick(TMDIChild &doc, QObject *)
-{
-    TfrmTextBox &dlg = attributeDialog<TfrmTextBox>();
-    if (dlg.run())
-        insertField(doc, textBoxTag(dlg.options()));
-}
-
-void FormMultilineClick(TMDIChild &doc, QObject *)
-{
-    TfrmMultiLine &dlg = attributeDialog<TfrmMultiLine>();
-    if (dlg.run())
-        applyTag(doc, multiLineTag(dlg.options()), InsertMode::ReplaceSelection, Capture::Selection);
-}
-
 void FormRadiobuttonClick(TMDIChild &doc, QObject *)
 {
     buttonField(doc, ButtonKind::Radio, u"ラジオボタン"_s);
@@ -59,13 +41,6 @@ void FormRadiobuttonClick(TMDIChild &doc, QObject *)
 void FormCheckboxClick(TMDIChild &doc, QObject *)
 {
     buttonField(doc, ButtonKind::Checkbox, u"チェックボックス"_s);
-}
-
-void FormImageClick(TMDIChild &doc, QObject *)
-{
-    TfrmImgFld &dlg = attributeDialog<TfrmImgFld>();
-    if (dlg.run())
-        insertField(doc, imgFldTag(dlg.options()));
 }
 
 void FormSubmitClick(TMDIChild &doc, QObject *)
@@ -82,9 +57,3 @@ void FormResetClick(TMDIChild &doc, QObject *)
         insertField(doc, resetTag(*caption));
 }
 
-void FormHiddenClick(TMDIChild &doc, QObject *)
-{
-    TfrmHidden &dlg = attributeDialog<TfrmHidden>();
-    if (dlg.run())
-        insertField(doc, hiddenTag(dlg.options()));
-}

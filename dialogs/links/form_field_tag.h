@@ -13,6 +13,8 @@ struct TextBoxOptions {
     QString size{};
     QString maxLength{};    // empty: no MAXLENGTH
     bool password = false;
+
+    bool operator==(const TextBoxOptions &) const = default;
 };
 
 // <INPUT TYPE="text" SIZE="{size}" Name="{name}" MAXLENGTH={maxLength}>
@@ -22,6 +24,8 @@ struct MultiLineOptions {
     QString name{};
     QString cols{};
     QString rows{};
+
+    bool operator==(const MultiLineOptions &) const = default;
 };
 
 // <TEXTAREA ROWS={rows} COLS={cols} NAME="{name}"> … </TEXTAREA>
@@ -33,6 +37,8 @@ struct ButtonOptions {
     QString name{};
     QString text{};
     bool checked = false;   // 選択状態
+
+    bool operator==(const ButtonOptions &) const = default;
 };
 
 // <INPUT TYPE="radio" NAME="{name}" VALUE="{text}" CHECKED>
@@ -45,6 +51,8 @@ struct ImgFldOptions {
     QString fileName{};
     QString name{};
     ImageFieldAlign align = ImageFieldAlign::None;
+
+    bool operator==(const ImgFldOptions &) const = default;
 };
 
 // <INPUT TYPE=IMAGE SRC="{fileName}" NAME="{name}" ALIGN=middle>
@@ -59,6 +67,8 @@ TagTexts resetTag(const QString &caption);
 struct HiddenOptions {
     QString name{};
     QString str{};          // 送信文字列
+
+    bool operator==(const HiddenOptions &) const = default;
 };
 
 // <INPUT TYPE="hidden" NAME="{name}" VALUE="{str}"> CR LF

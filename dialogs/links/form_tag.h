@@ -11,6 +11,8 @@ struct FormOptions {
     bool subject = false;   // ﾒｰﾙのﾀｲﾄﾙを指定する
     QString subjectText{};
     bool multipart = false; // multipart/form-data形式
+
+    bool operator==(const FormOptions &) const = default;
 };
 
 // <FORM ACTION="mailto:{action}?subject={subject}" METHOD=post enctype="multipart/form-data"> CR LF

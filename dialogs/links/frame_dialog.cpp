@@ -18,18 +18,13 @@ TfrmFrame::TfrmFrame(QWidget *parent)
 {
     setObjectName(u"frmFrame"_s);
 
-    auto *fileLabel = new QLabel(u"URLまたはﾌｧｲﾙ名"_s, this);
     txtFilename = makeEdit(this, "txtFilename", u"URLまたはﾌｧｲﾙ名"_s);
-    fileLabel->setBuddy(txtFilename);
-    cmdSansyo = new QToolButton(this);
-    nameControl(cmdSansyo, "cmdSansyo", u"URLまたはﾌｧｲﾙ名"_s);
-    cmdSansyo->setText(u"..."_s);
-    cmdSansyo->setToolTip(u"参照"_s);
-    connect(cmdSansyo, &QToolButton::clicked, this, &TfrmFrame::browse);
+    auto *fileLabel = makeLabel(this, "", u"URLまたはﾌｧｲﾙ名"_s, txtFilename);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, htmlFileFilter, NameCase::Lower,
+                                 u"URLまたはﾌｧｲﾙ名"_s);
 
-    auto *scrollLabel = new QLabel(u"ｽｸﾛｰﾙﾊﾞｰ"_s, this);
     cboScroll = makeList(this, "cboScroll", {u"自動"_s, u"あり"_s, u"なし"_s}, u"ｽｸﾛｰﾙﾊﾞｰ"_s);
-    scrollLabel->setBuddy(cboScroll);
+    auto *scrollLabel = makeLabel(this, "", u"ｽｸﾛｰﾙﾊﾞｰ"_s, cboScroll);
     // Nothing is chosen until the user chooses; the choice then stays.
     cboScroll->setCurrentIndex(-1);
 
@@ -37,25 +32,17 @@ TfrmFrame::TfrmFrame(QWidget *parent)
     txtName = makeEdit(this, "txtName", u"ﾀｰｹﾞｯﾄ名"_s);
 
     chkMargin = makeCheck(this, "chkMargin", u"ﾏｰｼﾞﾝ"_s);
-    lblVm = new QLabel(u"縦"_s, this);
-    lblVm->setObjectName(u"lblVm"_s);
-    txtVm = makeEdit(this, "txtVm", u"縦"_s);
-    lblVm->setBuddy(txtVm);
-    lblHm = new QLabel(u"横"_s, this);
-    lblHm->setObjectName(u"lblHm"_s);
-    txtHm = makeEdit(this, "txtHm", u"横"_s);
-    lblHm->setBuddy(txtHm);
+    txtVm = makeNumberEdit(this, "txtVm", u"縦"_s);
+    lblVm = makeLabel(this, "lblVm", u"縦"_s, txtVm);
+    txtHm = makeNumberEdit(this, "txtHm", u"横"_s);
+    lblHm = makeLabel(this, "lblHm", u"横"_s, txtHm);
 
     chkBorder = makeCheck(this, "chkBorder", u"枠線を表示しない"_s);
     chkSpace = makeCheck(this, "chkSpace", u"ﾌﾚｰﾑ間の追加ｽﾍﾟｰｽ"_s);
-    txtSpace = makeEdit(this, "txtSpace", u"ﾌﾚｰﾑ間の追加ｽﾍﾟｰｽ"_s);
+    txtSpace = makeNumberEdit(this, "txtSpace", u"ﾌﾚｰﾑ間の追加ｽﾍﾟｰｽ"_s);
     chkSize = makeCheck(this, "chkSize", u"ｻｲｽﾞ変更禁止"_s);
 
-    // Room for a few digits; the boxes grow with the font at any scale.
-    const int numberWidth = fontMetrics().horizontalAdvance(u"000000"_s) + 8;
-    for (QLineEdit *box : {txtVm, txtHm, txtSpace})
-        box->setFixedWidth(numberWidth);
-    txtFilename->setMinimumWidth(numberWidth * 4);
+    txtFilename->setMinimumWidth(txtSpace->width() * 4);
 
     auto *file = new QHBoxLayout;
     file->addWidget(txtFilename, 1);
@@ -92,11 +79,26 @@ TfrmFrame::TfrmFrame(QWidget *parent)
 
 void TfrmFrame::reset()
 {
-    for (QLineEdit *box : {txtFilename, txtName, txtVm, txtHm, txtSpace})
-        box->clear();
-    for (QCheckBox *box : {chkName, chkMargin, chkBorder, chkSpace, chkSize})
-        box->setChecked(false);
+    setOptions({.scroll = options().scroll});
     txtFilename->setFocus();
+}
+
+// The list's rows in order; Unset is no row at all.
+static constexpr FrameScroll scrollRows[] = {FrameScroll::Auto, FrameScroll::Yes, FrameScroll::No};
+
+void TfrmFrame::setOptions(const FrameOptions &o)
+{
+    txtFilename->setText(o.source);
+    chkName->setChecked(o.name);
+    txtName->setText(o.nameValue);
+    chkMargin->setChecked(o.margin);
+    txtVm->setText(o.marginWidth);
+    txtHm->setText(o.marginHeight);
+    cboScroll->setCurrentIndex(rowOf(scrollRows, o.scroll, -1));
+    chkBorder->setChecked(o.noFrameBorder);
+    chkSpace->setChecked(o.frameSpacing);
+    txtSpace->setText(o.frameSpacingValue);
+    chkSize->setChecked(o.noResize);
 }
 
 void TfrmFrame::checkAtOk()
@@ -107,37 +109,17 @@ void TfrmFrame::checkAtOk()
 
 FrameOptions TfrmFrame::options() const
 {
-    FrameOptions o;
-    o.source = txtFilename->text();
-    o.name = chkName->isChecked();
-    o.nameValue = txtName->text();
-    o.margin = chkMargin->isChecked();
-    o.marginWidth = txtVm->text();
-    o.marginHeight = txtHm->text();
-    switch (cboScroll->currentIndex()) {
-    case 0:
-        o.scroll = FrameScroll::Auto;
-        break;
-    case 1:
-        o.scroll = FrameScroll::Yes;
-        break;
-    case 2:
-        o.scroll = FrameScroll::No;
-        break;
-    default:
-        o.scroll = FrameScroll::Unset;
-        break;
-    }
-    o.noFrameBorder = chkBorder->isChecked();
-    o.frameSpacing = chkSpace->isChecked();
-    o.frameSpacingValue = txtSpace->text();
-    o.noResize = chkSize->isChecked();
-    return o;
-}
-
-void TfrmFrame::browse()
-{
-    if (const std::optional<QString> name = browseFileName(
-            this, u"HTMLﾌｧｲﾙ(*.HTM*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
-        txtFilename->setText(*name);
+    return {
+        .source = txtFilename->text(),
+        .name = chkName->isChecked(),
+        .nameValue = txtName->text(),
+        .margin = chkMargin->isChecked(),
+        .marginWidth = txtVm->text(),
+        .marginHeight = txtHm->text(),
+        .scroll = valueAt(scrollRows, cboScroll->currentIndex(), FrameScroll::Unset),
+        .noFrameBorder = chkBorder->isChecked(),
+        .frameSpacing = chkSpace->isChecked(),
+        .frameSpacingValue = txtSpace->text(),
+        .noResize = chkSize->isChecked(),
+    };
 }

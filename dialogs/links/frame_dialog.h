@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/frame_tag.h"
 
 class QCheckBox;
@@ -20,6 +21,7 @@ public:
 
     void reset() override;
     FrameOptions options() const;
+    void setOptions(const FrameOptions &options);
 
     QLineEdit *txtFilename;
     QToolButton *cmdSansyo;
@@ -40,5 +42,8 @@ protected:
     void checkAtOk() override;
 
 private:
-    void browse();
 };
+
+// Wraps the selection in the FRAME set up here.
+inline constexpr DocumentCommand FrameFrameClick =
+    &dialogCommand<TfrmFrame, frameTag, Placement::AroundSelection>;

@@ -109,13 +109,10 @@ QWidget *TfrmFrameSet::makeSettingsPage()
 
     auto *sizeLabel = new QLabel(u"サイズ"_s, page);
     auto *sizes = new QHBoxLayout;
-    // Room for a few digits; the boxes grow with the font at any scale.
-    const int numberWidth = sizeLabel->fontMetrics().horizontalAdvance(u"000000"_s) + 8;
     QLineEdit **boxes[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
     const char *names[] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"};
     for (int i = 0; i < 6; ++i) {
-        QLineEdit *box = makeEdit(page, names[i], u"サイズ"_s);
-        box->setFixedWidth(numberWidth);
+        QLineEdit *box = makeNumberEdit(page, names[i], u"サイズ"_s);
         sizes->addWidget(box);
         *boxes[i] = box;
     }
@@ -126,8 +123,7 @@ QWidget *TfrmFrameSet::makeSettingsPage()
 
     chkFrameBorder = makeCheck(page, "chkFrameBorder", u"枠線を表示しない"_s);
     chkFrameSpacing = makeCheck(page, "chkFrameSpacing", u"ﾌﾚｰﾑ間のｽﾍﾟｰｽ"_s);
-    txtFrameSpacing = makeEdit(page, "txtFrameSpacing", u"ﾌﾚｰﾑ間のｽﾍﾟｰｽ"_s);
-    txtFrameSpacing->setFixedWidth(numberWidth);
+    txtFrameSpacing = makeNumberEdit(page, "txtFrameSpacing", u"ﾌﾚｰﾑ間のｽﾍﾟｰｽ"_s);
     auto *spacing = new QHBoxLayout;
     spacing->addWidget(chkFrameSpacing);
     spacing->addWidget(txtFrameSpacing);
@@ -208,17 +204,26 @@ FrameUnit TfrmFrameSet::unit() const
 
 void TfrmFrameSet::reset()
 {
-    optType->setItemIndex(0);
-    optTani->setItemIndex(0);
-    Edit1->setText(u"100"_s);
-    for (QLineEdit *box : {Edit2, Edit3, Edit4, Edit5, Edit6})
-        box->clear();
-    drawPreview();
-    txtFrameSpacing->clear();
-    chkFrameBorder->setChecked(false);
+    FrameSetOptions start{.sizes = {u"100"_s}};
+    start.frameSpacing = chkFrameSpacing->isChecked();
+    setOptions(start);
     // The direction is on the first page; it has to show to take the focus.
     PageControl->setCurrentIndex(0);
     optType->focusChosen();
+}
+
+void TfrmFrameSet::setOptions(const FrameSetOptions &o)
+{
+    optType->setItemIndex(o.direction == FrameDirection::Rows ? 1 : 0);
+    optTani->setItemIndex(o.unit == FrameUnit::Pixels ? 1 : 0);
+    const auto boxes = sizeBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(o.sizes[i]);
+    Edit6->setText(o.remainder);
+    chkFrameBorder->setChecked(o.noFrameBorder);
+    chkFrameSpacing->setChecked(o.frameSpacing);
+    txtFrameSpacing->setText(o.frameSpacingValue);
+    drawPreview();
 }
 
 void TfrmFrameSet::normalise()

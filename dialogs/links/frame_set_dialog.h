@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/frame_set_tag.h"
 
 #include <QGroupBox>
@@ -43,6 +44,7 @@ public:
 
     void reset() override;
     FrameSetOptions options() const;
+    void setOptions(const FrameSetOptions &options);
 
     // Tidies the sizes, works out the remainder, makes the spacing a number
     // and redraws the preview.
@@ -84,3 +86,7 @@ private:
     FrameUnit unit() const;
     void drawPreview();
 };
+
+// Wraps the selection (typically the FRAME tags) in the FRAMESET laid out here.
+inline constexpr DocumentCommand FrameFrameSetClick =
+    &dialogCommand<TfrmFrameSet, frameSetTag, Placement::AroundSelection>;

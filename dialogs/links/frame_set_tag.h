@@ -15,6 +15,8 @@ struct FrameSetOptions {
     bool noFrameBorder = false;   // 枠線を表示しない
     bool frameSpacing = false;    // ﾌﾚｰﾑ間のｽﾍﾟｰｽ
     QString frameSpacingValue{};
+
+    bool operator==(const FrameSetOptions &) const = default;
 };
 
 // <FRAMESET COLS="30%,20%,50%" FRAMEBORDER="no" FRAMESPACING="4"> … </FRAMESET> CR LF

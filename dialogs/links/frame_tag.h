@@ -20,6 +20,8 @@ struct FrameOptions {
     bool frameSpacing = false;    // ﾌﾚｰﾑ間の追加ｽﾍﾟｰｽ
     QString frameSpacingValue{};
     bool noResize = false;        // ｻｲｽﾞ変更禁止
+
+    bool operator==(const FrameOptions &) const = default;
 };
 
 // <FRAME SRC="a.htm" NAME="main" MARGINWIDTH="4" MARGINHEIGHT="2" SCROLLING="auto"

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -18,10 +19,8 @@ TfrmTarget::TfrmTarget(QWidget *parent)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
     RadioButton1 = makeRadio(panel, "RadioButton1", u"ﾀｰｹﾞｯﾄｳｨﾝﾄﾞｳにﾛｰﾄﾞ"_s);
-    lblName = new QLabel(u"ﾀｰｹﾞｯﾄｳｨﾝﾄﾞｳ名"_s, panel);
-    lblName->setObjectName(u"lblName"_s);
     txtName = makeEdit(panel, "txtName", u"ﾀｰｹﾞｯﾄｳｨﾝﾄﾞｳ名"_s);
-    lblName->setBuddy(txtName);
+    lblName = makeLabel(panel, "lblName", u"ﾀｰｹﾞｯﾄｳｨﾝﾄﾞｳ名"_s, txtName);
     RadioButton2 = makeRadio(panel, "RadioButton2", u"新しい空白のｳｨﾝﾄﾞｳにﾛｰﾄﾞ"_s);
     RadioButton3 = makeRadio(panel, "RadioButton3", u"すぐ上の親ｳｨﾝﾄﾞｳにﾛｰﾄﾞ"_s);
     RadioButton4 = makeRadio(panel, "RadioButton4", u"同じｳｨﾝﾄﾞｳにﾛｰﾄﾞ"_s);
@@ -53,20 +52,36 @@ TfrmTarget::TfrmTarget(QWidget *parent)
 
 void TfrmTarget::reset()
 {
-    txtName->clear();
-    RadioButton1->setChecked(true);
+    setOptions({});
     txtName->setFocus();
+}
+
+// The reserved names each have a button of their own; any other name is typed.
+static constexpr std::pair<QRadioButton *TfrmTarget::*, const char16_t *> reservedTargets[] = {
+    {&TfrmTarget::RadioButton2, u"_blank"},
+    {&TfrmTarget::RadioButton3, u"_parent"},
+    {&TfrmTarget::RadioButton4, u"_self"},
+    {&TfrmTarget::RadioButton5, u"_top"},
+};
+
+void TfrmTarget::setOptions(const FrameTargetOptions &o)
+{
+    for (const auto &[button, name] : reservedTargets) {
+        if (o.target == QStringView(name)) {
+            (this->*button)->setChecked(true);
+            txtName->clear();
+            return;
+        }
+    }
+    RadioButton1->setChecked(true);
+    txtName->setText(o.target);
 }
 
 FrameTargetOptions TfrmTarget::options() const
 {
-    if (RadioButton2->isChecked())
-        return {u"_blank"_s};
-    if (RadioButton3->isChecked())
-        return {u"_parent"_s};
-    if (RadioButton4->isChecked())
-        return {u"_self"_s};
-    if (RadioButton5->isChecked())
-        return {u"_top"_s};
+    for (const auto &[button, name] : reservedTargets) {
+        if ((this->*button)->isChecked())
+            return {QString::fromUtf16(name)};
+    }
     return {txtName->text()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/frame_target_tag.h"
 
 class QLabel;
@@ -18,6 +19,7 @@ public:
 
     void reset() override;
     FrameTargetOptions options() const;
+    void setOptions(const FrameTargetOptions &options);
 
     QRadioButton *RadioButton1;
     QLabel *lblName;
@@ -27,3 +29,7 @@ public:
     QRadioButton *RadioButton4;
     QRadioButton *RadioButton5;
 };
+
+// Puts the BASE TARGET chosen here in front of the selection, which stays.
+inline constexpr DocumentCommand FrameTergetClick =
+    &dialogCommand<TfrmTarget, frameTargetTag, Placement::BeforeSelection>;

@@ -8,6 +8,8 @@
 // "_blank", "_parent", "_self" or "_top".
 struct FrameTargetOptions {
     QString target{};
+
+    bool operator==(const FrameTargetOptions &) const = default;
 };
 
 // <BASE TARGET="_top"> CR LF, a start tag alone.

@@ -1,6 +1,6 @@
 #include "dialogs/links/hidden_dialog.h"
 
-#include "dialogs/links/field_rows.h"
+#include "dialogs/controls.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -20,12 +20,17 @@ TfrmHidden::TfrmHidden(QWidget *parent)
 
 void TfrmHidden::reset()
 {
-    txtName->clear();
-    txtStr->clear();
+    setOptions({});
     txtName->setFocus();
 }
 
 HiddenOptions TfrmHidden::options() const
 {
     return {.name = txtName->text(), .str = txtStr->text()};
+}
+
+void TfrmHidden::setOptions(const HiddenOptions &o)
+{
+    txtName->setText(o.name);
+    txtStr->setText(o.str);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/form_field_tag.h"
 
 class QLineEdit;
@@ -14,7 +15,12 @@ public:
 
     void reset() override;
     HiddenOptions options() const;
+    void setOptions(const HiddenOptions &options);
 
     QLineEdit *txtName;
     QLineEdit *txtStr;
 };
+
+// Puts the hidden field in front of the selection, which stays.
+inline constexpr DocumentCommand FormHiddenClick =
+    &dialogCommand<TfrmHidden, hiddenTag, Placement::BeforeSelection>;

@@ -2,7 +2,6 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
-#include "dialogs/links/field_rows.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -19,10 +18,8 @@ TfrmImgFld::TfrmImgFld(QWidget *parent)
     setObjectName(u"frmImgFld"_s);
     auto *grid = new QGridLayout;
     txtFilename = addLabelledEdit(this, grid, 0, "txtFilename", u"ﾌｧｲﾙ名"_s);
-    cmdSansyo = new QToolButton(this);
-    nameControl(cmdSansyo, "cmdSansyo", u"ﾌｧｲﾙ名"_s);
-    cmdSansyo->setText(u"..."_s);
-    cmdSansyo->setToolTip(u"参照"_s);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, pictureFileFilter, NameCase::Lower,
+                                 u"ﾌｧｲﾙ名"_s);
     grid->addWidget(cmdSansyo, 0, 2);
     txtName = addLabelledEdit(this, grid, 1, "txtName", u"ﾌｨｰﾙﾄﾞ名"_s);
     chkAlign = makeCheck(this, "chkAlign", u"ﾃｷｽﾄの位置"_s);
@@ -32,42 +29,30 @@ TfrmImgFld::TfrmImgFld(QWidget *parent)
     body()->addLayout(grid);
 
     enableWhileChecked(chkAlign, {cboAlign});
-    connect(cmdSansyo, &QToolButton::clicked, this, &TfrmImgFld::browse);
 }
 
 void TfrmImgFld::reset()
 {
-    txtFilename->clear();
-    txtName->clear();
-    chkAlign->setChecked(false);
-    cboAlign->setCurrentIndex(0);
+    setOptions({});
     txtFilename->setFocus();
+}
+
+// The list's rows in order; no alignment leaves the list on its first row.
+static constexpr ImageFieldAlign imageFieldAligns[] = {ImageFieldAlign::Top, ImageFieldAlign::Middle,
+                                                       ImageFieldAlign::Bottom};
+
+void TfrmImgFld::setOptions(const ImgFldOptions &o)
+{
+    txtFilename->setText(o.fileName);
+    txtName->setText(o.name);
+    chkAlign->setChecked(o.align != ImageFieldAlign::None);
+    cboAlign->setCurrentIndex(rowOf(imageFieldAligns, o.align));
 }
 
 ImgFldOptions TfrmImgFld::options() const
 {
     ImgFldOptions o{.fileName = txtFilename->text(), .name = txtName->text()};
-    if (chkAlign->isChecked()) {
-        switch (cboAlign->currentIndex()) {
-        case 0:
-            o.align = ImageFieldAlign::Top;
-            break;
-        case 1:
-            o.align = ImageFieldAlign::Middle;
-            break;
-        case 2:
-            o.align = ImageFieldAlign::Bottom;
-            break;
-        default:
-            break;
-        }
-    }
+    if (chkAlign->isChecked())
+        o.align = valueAt(imageFieldAligns, cboAlign->currentIndex(), ImageFieldAlign::None);
     return o;
-}
-
-void TfrmImgFld::browse()
-{
-    if (const std::optional<QString> name = browseFileName(
-            this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
-        txtFilename->setText(*name);
 }

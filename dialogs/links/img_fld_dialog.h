@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/form_field_tag.h"
 
 class QCheckBox;
@@ -19,6 +20,7 @@ public:
 
     void reset() override;
     ImgFldOptions options() const;
+    void setOptions(const ImgFldOptions &options);
 
     QLineEdit *txtFilename;
     QToolButton *cmdSansyo;
@@ -27,5 +29,8 @@ public:
     QComboBox *cboAlign;
 
 private:
-    void browse();
 };
+
+// Puts the picture button in front of the selection, which stays.
+inline constexpr DocumentCommand FormImageClick =
+    &dialogCommand<TfrmImgFld, imgFldTag, Placement::BeforeSelection>;

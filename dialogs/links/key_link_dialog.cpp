@@ -1,7 +1,7 @@
 #include "dialogs/links/key_link_dialog.h"
 
+#include "dialogs/browse.h"
 #include "dialogs/controls.h"
-#include "dialogs/links/html_browse.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -17,13 +17,12 @@ TfrmKeyLink::TfrmKeyLink(QWidget *parent)
     setObjectName(u"frmKeyLink"_s);
     const QString fileLabel = u"URLまたはﾌｧｲﾙ名"_s;
     const QString keywordLabel = u"ｷｰﾜｰﾄﾞ"_s;
-    auto *fileCaption = new QLabel(fileLabel, this);
     txtFilename = makeEdit(this, "txtFilename", fileLabel);
-    fileCaption->setBuddy(txtFilename);
-    cmdSansyo = makeHtmlBrowseButton(this, txtFilename, fileLabel);
-    auto *keywordCaption = new QLabel(keywordLabel, this);
+    auto *fileCaption = makeLabel(this, "", fileLabel, txtFilename);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, htmlFileFilter, NameCase::Lower,
+                                 fileLabel);
     txtKeyword = makeEdit(this, "txtKeyword", keywordLabel);
-    keywordCaption->setBuddy(txtKeyword);
+    auto *keywordCaption = makeLabel(this, "", keywordLabel, txtKeyword);
     // Room for a typical address; the fields grow with the font at any scale.
     txtFilename->setMinimumWidth(txtFilename->fontMetrics().averageCharWidth() * 40);
 
@@ -38,12 +37,17 @@ TfrmKeyLink::TfrmKeyLink(QWidget *parent)
 
 void TfrmKeyLink::reset()
 {
-    txtFilename->clear();
-    txtKeyword->clear();
+    setOptions({});
     txtFilename->setFocus();
 }
 
 KeyLinkOptions TfrmKeyLink::options() const
 {
     return {txtFilename->text(), txtKeyword->text()};
+}
+
+void TfrmKeyLink::setOptions(const KeyLinkOptions &o)
+{
+    txtFilename->setText(o.fileName);
+    txtKeyword->setText(o.keyword);
 }

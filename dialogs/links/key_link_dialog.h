@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/link_tag.h"
 
 class QLineEdit;
@@ -16,8 +17,13 @@ public:
 
     void reset() override;
     KeyLinkOptions options() const;
+    void setOptions(const KeyLinkOptions &options);
 
     QLineEdit *txtFilename;
     QToolButton *cmdSansyo;
     QLineEdit *txtKeyword;
 };
+
+// Wraps the selection in a link to a named position.
+inline constexpr DocumentCommand LinkOwnerDocClick =
+    &dialogCommand<TfrmKeyLink, linkOwnerDocTag, Placement::AroundSelection>;

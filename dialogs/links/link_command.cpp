@@ -1,29 +1,11 @@
 #include "dialogs/links/link_command.h"
 
-#include "dialogs/dialog_owner.h"
-#include "dialogs/links/key_link_dialog.h"
-#include "dialogs/links/url_dialog.h"
+#include "dialogs/links/link_tag.h"
 #include "document/apply_tag.h"
 #include "document/mdi_child.h"
 #include "platform/platform.h"
 
 using namespace Qt::StringLiterals;
-
-void LinkOtherDocClick(TMDIChild &doc, QObject *)
-{
-    TfrmUrl &dlg = attributeDialog<TfrmUrl>();
-    if (!dlg.run())
-        return;
-    applyTag(doc, linkOtherDocTag(dlg.options()), InsertMode::ReplaceSelection, Capture::Selection);
-}
-
-void LinkOwnerDocClick(TMDIChild &doc, QObject *)
-{
-    TfrmKeyLink &dlg = attributeDialog<TfrmKeyLink>();
-    if (!dlg.run())
-        return;
-    applyTag(doc, linkOwnerDocTag(dlg.options()), InsertMode::ReplaceSelection, Capture::Selection);
-}
 
 void LinkKeywordClick(TMDIChild &doc, QObject *)
 {
@@ -31,7 +13,7 @@ void LinkKeywordClick(TMDIChild &doc, QObject *)
         platform().inputBox(&doc, {u"キーワードの設定"_s, u"キーワードを入力して下さい"_s, {}});
     if (!keyword)
         return;
-    applyTag(doc, linkKeywordTag(*keyword), InsertMode::ReplaceSelection, Capture::Selection);
+    applyTag(doc, linkKeywordTag(*keyword), Placement::AroundSelection);
 }
 
 void LinkMailtoClick(TMDIChild &doc, QObject *)
@@ -40,7 +22,7 @@ void LinkMailtoClick(TMDIChild &doc, QObject *)
         platform().inputBox(&doc, {u"メール送信"_s, u"メールアドレスを入力して下さい"_s, {}});
     if (!address)
         return;
-    applyTag(doc, linkMailtoTag(*address), InsertMode::ReplaceSelection, Capture::Selection);
+    applyTag(doc, linkMailtoTag(*address), Placement::AroundSelection);
 }
 
 void FontUrlClick(TMDIChild &doc, QObject *)
@@ -49,5 +31,5 @@ void FontUrlClick(TMDIChild &doc, QObject *)
         platform().inputBox(&doc, {u"ＵＲＬ"_s, u"このドキュメントのＵＲＬを入力して下さい"_s, u"http://"_s});
     if (!url)
         return;
-    applyTag(doc, baseUrlTag(*url), InsertMode::BeforeSelection, Capture::None);
+    applyTag(doc, baseUrlTag(*url), Placement::BeforeSelection);
 }

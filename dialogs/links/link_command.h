@@ -3,10 +3,6 @@
 class QObject;
 class TMDIChild;
 
-// Wraps the selection in a link to the document named in "他のドキュメントへリンク".
-void LinkOtherDocClick(TMDIChild &doc, QObject *sender);
-// Wraps the selection in a link to a named position ("特定の位置にリンク").
-void LinkOwnerDocClick(TMDIChild &doc, QObject *sender);
 // Makes the selection a named position, the keyword asked in an input box.
 void LinkKeywordClick(TMDIChild &doc, QObject *sender);
 // Wraps the selection in a mail link to the address asked in an input box.

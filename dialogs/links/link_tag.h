@@ -7,6 +7,8 @@
 // What the link dialog "他のドキュメントへリンク" hands to its command.
 struct UrlOptions {
     QString fileName{};   // URL or file name, as typed
+
+    bool operator==(const UrlOptions &) const = default;
 };
 
 // <A HREF="next.htm"> … </A>
@@ -16,6 +18,8 @@ TagTexts linkOtherDocTag(const UrlOptions &options);
 struct KeyLinkOptions {
     QString fileName{};   // empty: a position in the same document
     QString keyword{};
+
+    bool operator==(const KeyLinkOptions &) const = default;
 };
 
 // <A HREF="next.htm#top"> … </A>; the "#" also without a file name.

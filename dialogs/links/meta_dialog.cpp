@@ -1,7 +1,7 @@
 #include "dialogs/links/meta_dialog.h"
 
+#include "dialogs/browse.h"
 #include "dialogs/controls.h"
-#include "dialogs/links/html_browse.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -24,16 +24,15 @@ TfrmMeta::TfrmMeta(QWidget *parent)
     optUrl = makeRadio(this, "optUrl", {});
     nameControl(optUrl, "optUrl", example);
     txtFilename = makeEdit(this, "txtFilename", example);
-    cmdSansyo = makeHtmlBrowseButton(this, txtFilename, example);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, htmlFileFilter, NameCase::Lower,
+                                 example);
     lblExample = new QLabel(example, this);
     lblExample->setObjectName(u"lblExample"_s);
     auto *wo = new QLabel(u"を"_s, this);
-    txtContent = makeEdit(this, "txtContent", after);
-    auto *seconds = new QLabel(after, this);
-    seconds->setBuddy(txtContent);
-    // Room for an address, and for a few digits; both grow with the font.
+    txtContent = makeNumberEdit(this, "txtContent", after);
+    auto *seconds = makeLabel(this, "", after, txtContent);
+    // Room for an address; it grows with the font.
     txtFilename->setMinimumWidth(txtFilename->fontMetrics().averageCharWidth() * 36);
-    txtContent->setFixedWidth(txtContent->fontMetrics().horizontalAdvance(u"000000"_s));
 
     auto *choice = new QGridLayout;
     choice->addWidget(optOwn, 0, 0, 1, 3);
@@ -63,9 +62,7 @@ TfrmMeta::TfrmMeta(QWidget *parent)
 
 void TfrmMeta::reset()
 {
-    optOwn->setChecked(true);
-    txtFilename->clear();
-    txtContent->clear();
+    setOptions({});
     optOwn->setFocus();
 }
 
@@ -77,4 +74,11 @@ void TfrmMeta::checkAtOk()
 MetaOptions TfrmMeta::options() const
 {
     return {optUrl->isChecked(), txtFilename->text(), txtContent->text()};
+}
+
+void TfrmMeta::setOptions(const MetaOptions &o)
+{
+    (o.url ? optUrl : optOwn)->setChecked(true);
+    txtFilename->setText(o.fileName);
+    txtContent->setText(o.content);
 }

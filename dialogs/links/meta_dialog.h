@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/meta_tag.h"
 
 class QLabel;
@@ -18,6 +19,7 @@ public:
 
     void reset() override;
     MetaOptions options() const;
+    void setOptions(const MetaOptions &options);
 
     QRadioButton *optOwn;
     QRadioButton *optUrl;
@@ -29,3 +31,7 @@ public:
 protected:
     void checkAtOk() override;
 };
+
+// Puts the META refresh tag chosen here in front of the selection, with a line break after it.
+inline constexpr DocumentCommand PageMetaClick =
+    &dialogCommand<TfrmMeta, metaTag, Placement::AroundSelection>;

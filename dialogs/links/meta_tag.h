@@ -9,6 +9,8 @@ struct MetaOptions {
     bool url = false;        // load the address rather than this document again
     QString fileName{};      // the address, as typed
     QString content{};       // the delay in seconds, as typed
+
+    bool operator==(const MetaOptions &) const = default;
 };
 
 // <META HTTP-EQUIV="refresh" CONTENT="5"> CR LF, or for an address

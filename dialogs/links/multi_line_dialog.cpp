@@ -1,7 +1,6 @@
 #include "dialogs/links/multi_line_dialog.h"
 
 #include "dialogs/controls.h"
-#include "dialogs/links/field_rows.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -22,9 +21,7 @@ TfrmMultiLine::TfrmMultiLine(QWidget *parent)
 
 void TfrmMultiLine::reset()
 {
-    txtName->clear();
-    txtCols->clear();
-    txtRows->clear();
+    setOptions({});
     txtCols->setFocus();
 }
 
@@ -37,4 +34,11 @@ void TfrmMultiLine::checkAtOk()
 MultiLineOptions TfrmMultiLine::options() const
 {
     return {.name = txtName->text(), .cols = txtCols->text(), .rows = txtRows->text()};
+}
+
+void TfrmMultiLine::setOptions(const MultiLineOptions &o)
+{
+    txtName->setText(o.name);
+    txtCols->setText(o.cols);
+    txtRows->setText(o.rows);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/form_field_tag.h"
 
 class QLineEdit;
@@ -15,6 +16,7 @@ public:
 
     void reset() override;
     MultiLineOptions options() const;
+    void setOptions(const MultiLineOptions &options);
 
     QLineEdit *txtName;
     QLineEdit *txtCols;
@@ -23,3 +25,7 @@ public:
 protected:
     void checkAtOk() override;
 };
+
+// Wraps the selection, the box's first text, in a TEXTAREA.
+inline constexpr DocumentCommand FormMultilineClick =
+    &dialogCommand<TfrmMultiLine, multiLineTag, Placement::AroundSelection>;

@@ -35,14 +35,6 @@ QPlainTextEdit *makeItemBox(QWidget *parent, const QString &description)
     return box;
 }
 
-// Wide enough for a number, at any scale.
-QLineEdit *numberEdit(QWidget *parent, const char *name, const QString &label)
-{
-    QLineEdit *edit = makeEdit(parent, name, label);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(u"00000000"_s));
-    return edit;
-}
-
 } // namespace
 
 TfrmListBox::TfrmListBox(QWidget *parent)
@@ -53,9 +45,9 @@ TfrmListBox::TfrmListBox(QWidget *parent)
     txtName = makeEdit(this, "txtName", nameLabel);
     txtItem = makeItemBox(this, itemLabel + u' ' + hint);
     chkDefault = makeCheck(this, "chkDefault", u"ﾃﾞﾌｫﾙﾄ"_s);
-    txtDefault = numberEdit(this, "txtDefault", u"ﾃﾞﾌｫﾙﾄ"_s);
+    txtDefault = makeNumberEdit(this, "txtDefault", u"ﾃﾞﾌｫﾙﾄ"_s);
     chkSize = makeCheck(this, "chkSize", u"表示行数"_s);
-    txtRows = numberEdit(this, "txtRows", u"表示行数"_s);
+    txtRows = makeNumberEdit(this, "txtRows", u"表示行数"_s);
     chkMultiple = makeCheck(this, "chkMultiple", u"複数選択可"_s);
 
     auto *grid = new QGridLayout;
@@ -87,14 +79,19 @@ TfrmListBox::TfrmListBox(QWidget *parent)
 
 void TfrmListBox::reset()
 {
-    txtName->clear();
-    txtItem->clear();
-    chkDefault->setChecked(false);
-    txtDefault->clear();
-    chkSize->setChecked(false);
-    txtRows->clear();
-    chkMultiple->setChecked(false);
+    setOptions({});
     txtName->setFocus();
+}
+
+void TfrmListBox::setOptions(const ListBoxOptions &o)
+{
+    txtName->setText(o.name);
+    txtItem->setPlainText(itemText(o.items));
+    chkDefault->setChecked(o.defaultItem);
+    txtDefault->setText(o.defaultNumber);
+    chkSize->setChecked(o.size);
+    txtRows->setText(o.rows);
+    chkMultiple->setChecked(o.multiple);
 }
 
 void TfrmListBox::checkAtOk()
@@ -105,15 +102,15 @@ void TfrmListBox::checkAtOk()
 
 ListBoxOptions TfrmListBox::options() const
 {
-    ListBoxOptions o;
-    o.name = txtName->text();
-    o.items = itemLines(txtItem->toPlainText());
-    o.defaultItem = chkDefault->isChecked();
-    o.defaultNumber = txtDefault->text();
-    o.size = chkSize->isChecked();
-    o.rows = txtRows->text();
-    o.multiple = chkMultiple->isChecked();
-    return o;
+    return {
+        .name = txtName->text(),
+        .items = itemLines(txtItem->toPlainText()),
+        .defaultItem = chkDefault->isChecked(),
+        .defaultNumber = txtDefault->text(),
+        .size = chkSize->isChecked(),
+        .rows = txtRows->text(),
+        .multiple = chkMultiple->isChecked(),
+    };
 }
 
 TfrmDropDown::TfrmDropDown(QWidget *parent)
@@ -137,9 +134,14 @@ TfrmDropDown::TfrmDropDown(QWidget *parent)
 
 void TfrmDropDown::reset()
 {
-    txtName->clear();
-    txtItem->clear();
+    setOptions({});
     txtName->setFocus();
+}
+
+void TfrmDropDown::setOptions(const DropDownOptions &o)
+{
+    txtName->setText(o.name);
+    txtItem->setPlainText(itemText(o.items));
 }
 
 DropDownOptions TfrmDropDown::options() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/select_list_tag.h"
 
 class QCheckBox;
@@ -17,6 +18,7 @@ public:
 
     void reset() override;
     ListBoxOptions options() const;
+    void setOptions(const ListBoxOptions &options);
 
     QLineEdit *txtName;
     QPlainTextEdit *txtItem;
@@ -40,7 +42,14 @@ public:
 
     void reset() override;
     DropDownOptions options() const;
+    void setOptions(const DropDownOptions &options);
 
     QLineEdit *txtName;
     QPlainTextEdit *txtItem;
 };
+
+// Put a whole SELECT element in front of the selection, which stays.
+inline constexpr DocumentCommand FormListboxClick =
+    &dialogCommand<TfrmListBox, listBoxTag, Placement::BeforeSelection>;
+inline constexpr DocumentCommand FormDropdownlistClick =
+    &dialogCommand<TfrmDropDown, dropDownTag, Placement::BeforeSelection>;

@@ -13,6 +13,14 @@ QStringList itemLines(const QString &plainText)
     return lines;
 }
 
+QString itemText(const QStringList &items)
+{
+    QString text = items.join(u'\n');
+    if (!items.isEmpty() && items.last().isEmpty())
+        text += u'\n';
+    return text;
+}
+
 TagTexts listBoxTag(const ListBoxOptions &o)
 {
     QString element = u"<SELECT NAME=\""_s + o.name + u'"';

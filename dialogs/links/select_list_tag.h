@@ -9,6 +9,8 @@
 // break, however the box happens to wrap them. An empty last line is no
 // item; an empty line elsewhere is an item with empty text.
 QStringList itemLines(const QString &plainText);
+// The box's text that itemLines reads back as `items`.
+QString itemText(const QStringList &items);
 
 // What the list-box dialog hands to its command.
 struct ListBoxOptions {
@@ -20,6 +22,8 @@ struct ListBoxOptions {
     bool size = false;         // 表示行数
     QString rows{};
     bool multiple = false;     // 複数選択可
+
+    bool operator==(const ListBoxOptions &) const = default;
 };
 
 // <SELECT NAME="pref" SIZE=3 MULTIPLE> CR LF <OPTION VALUE="13">Tokyo CR LF
@@ -30,6 +34,8 @@ TagTexts listBoxTag(const ListBoxOptions &options);
 struct DropDownOptions {
     QString name{};
     QStringList items{};  // each written whole, commas included
+
+    bool operator==(const DropDownOptions &) const = default;
 };
 
 // <SELECT NAME="pref"> CR LF <OPTION>Tokyo,13 CR LF </SELECT>

@@ -1,7 +1,6 @@
 #include "dialogs/links/text_box_dialog.h"
 
 #include "dialogs/controls.h"
-#include "dialogs/links/field_rows.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -25,10 +24,7 @@ TfrmTextBox::TfrmTextBox(QWidget *parent)
 
 void TfrmTextBox::reset()
 {
-    txtName->clear();
-    txtSize->clear();
-    txtMaxLength->clear();
-    chkPassword->setChecked(false);
+    setOptions({});
     txtName->setFocus();
 }
 
@@ -44,4 +40,12 @@ TextBoxOptions TfrmTextBox::options() const
             .size = txtSize->text(),
             .maxLength = txtMaxLength->text(),
             .password = chkPassword->isChecked()};
+}
+
+void TfrmTextBox::setOptions(const TextBoxOptions &o)
+{
+    txtName->setText(o.name);
+    txtSize->setText(o.size);
+    txtMaxLength->setText(o.maxLength);
+    chkPassword->setChecked(o.password);
 }

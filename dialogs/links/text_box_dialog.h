@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/form_field_tag.h"
 
 class QCheckBox;
@@ -15,6 +16,7 @@ public:
 
     void reset() override;
     TextBoxOptions options() const;
+    void setOptions(const TextBoxOptions &options);
 
     QLineEdit *txtName;
     QLineEdit *txtSize;
@@ -24,3 +26,7 @@ public:
 protected:
     void checkAtOk() override;
 };
+
+// Puts the text box in front of the selection, which stays.
+inline constexpr DocumentCommand FormTextboxClick =
+    &dialogCommand<TfrmTextBox, textBoxTag, Placement::BeforeSelection>;

@@ -1,7 +1,7 @@
 #include "dialogs/links/url_dialog.h"
 
+#include "dialogs/browse.h"
 #include "dialogs/controls.h"
-#include "dialogs/links/html_browse.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -16,10 +16,10 @@ TfrmUrl::TfrmUrl(QWidget *parent)
 {
     setObjectName(u"frmUrl"_s);
     const QString label = u"URLまたはﾌｧｲﾙ名"_s;
-    auto *caption = new QLabel(label, this);
     txtFilename = makeEdit(this, "txtFilename", label);
-    caption->setBuddy(txtFilename);
-    cmdSansyo = makeHtmlBrowseButton(this, txtFilename, label);
+    auto *caption = makeLabel(this, "", label, txtFilename);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, htmlFileFilter, NameCase::Lower,
+                                 label);
     // Room for a typical address; the field grows with the font at any scale.
     txtFilename->setMinimumWidth(txtFilename->fontMetrics().averageCharWidth() * 40);
 
@@ -32,11 +32,16 @@ TfrmUrl::TfrmUrl(QWidget *parent)
 
 void TfrmUrl::reset()
 {
-    txtFilename->clear();
+    setOptions({});
     txtFilename->setFocus();
 }
 
 UrlOptions TfrmUrl::options() const
 {
     return {txtFilename->text()};
+}
+
+void TfrmUrl::setOptions(const UrlOptions &o)
+{
+    txtFilename->setText(o.fileName);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/links/link_tag.h"
 
 class QLineEdit;
@@ -15,7 +16,12 @@ public:
 
     void reset() override;
     UrlOptions options() const;
+    void setOptions(const UrlOptions &options);
 
     QLineEdit *txtFilename;
     QToolButton *cmdSansyo;
 };
+
+// Wraps the selection in a link to the document named here.
+inline constexpr DocumentCommand LinkOtherDocClick =
+    &dialogCommand<TfrmUrl, linkOtherDocTag, Placement::AroundSelection>;

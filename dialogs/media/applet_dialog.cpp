@@ -12,17 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QLabel *makeLabel(QWidget *parent, const QString &caption, QWidget *buddy)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
-
 TfrmApplet::TfrmApplet(QWidget *parent)
     : TAttributeDialog(u"Ｊａｖａアプレット"_s, parent)
 {
@@ -31,45 +20,30 @@ TfrmApplet::TfrmApplet(QWidget *parent)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
     txtName = makeEdit(panel, "txtName", u"ｸﾗｽﾌｧｲﾙ名"_s);
-    auto *nameLabel = makeLabel(panel, u"ｸﾗｽﾌｧｲﾙ名"_s, txtName);
-    txtWidth = makeEdit(panel, "txtWidth", u"幅"_s);
-    auto *widthLabel = makeLabel(panel, u"幅"_s, txtWidth);
-    txtHeight = makeEdit(panel, "txtHeight", u"高さ"_s);
-    auto *heightLabel = makeLabel(panel, u"高さ"_s, txtHeight);
+    auto *nameLabel = makeLabel(panel, "", u"ｸﾗｽﾌｧｲﾙ名"_s, txtName);
+    txtWidth = makeNumberEdit(panel, "txtWidth", u"幅"_s);
+    auto *widthLabel = makeLabel(panel, "", u"幅"_s, txtWidth);
+    txtHeight = makeNumberEdit(panel, "txtHeight", u"高さ"_s);
+    auto *heightLabel = makeLabel(panel, "", u"高さ"_s, txtHeight);
     chkUrl = makeCheck(panel, "chkUrl", u"ｸﾗｽﾌｧｲﾙの場所"_s);
     txtUrl = makeEdit(panel, "txtUrl", u"ｸﾗｽﾌｧｲﾙの場所"_s);
     chkSpace = makeCheck(panel, "chkSpace", u"ｱﾌﾟﾚｯﾄに対するｽﾍﾟｰｽ(ﾋﾟｸｾﾙ)"_s);
-    txtVSpace = makeEdit(panel, "txtVSpace", u"上下"_s);
-    auto *vspaceLabel = makeLabel(panel, u"上下"_s, txtVSpace);
-    txtHSpace = makeEdit(panel, "txtHSpace", u"左右"_s);
-    auto *hspaceLabel = makeLabel(panel, u"左右"_s, txtHSpace);
-    // Room for a few digits; the fields grow with the font at any scale.
-    const int numberWidth = txtWidth->fontMetrics().horizontalAdvance(u"0000000"_s);
-    for (QLineEdit *field : {txtWidth, txtHeight, txtVSpace, txtHSpace})
-        field->setFixedWidth(numberWidth);
+    txtVSpace = makeNumberEdit(panel, "txtVSpace", u"上下"_s);
+    auto *vspaceLabel = makeLabel(panel, "", u"上下"_s, txtVSpace);
+    txtHSpace = makeNumberEdit(panel, "txtHSpace", u"左右"_s);
+    auto *hspaceLabel = makeLabel(panel, "", u"左右"_s, txtHSpace);
     txtName->setMinimumWidth(txtName->fontMetrics().horizontalAdvance(u"M"_s) * 24);
     setTabOrder(txtHSpace, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
 
-    auto pair = [](QLabel *first, QLineEdit *firstField, QLabel *second, QLineEdit *secondField) {
-        auto *row = new QHBoxLayout;
-        row->addWidget(first);
-        row->addWidget(firstField);
-        row->addSpacing(12);
-        row->addWidget(second);
-        row->addWidget(secondField);
-        row->addStretch();
-        return row;
-    };
-
     auto *grid = new QGridLayout(panel);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(txtName, 0, 1);
-    grid->addLayout(pair(widthLabel, txtWidth, heightLabel, txtHeight), 1, 1);
+    grid->addLayout(labelledPair(widthLabel, txtWidth, heightLabel, txtHeight), 1, 1);
     grid->addWidget(chkUrl, 2, 0);
     grid->addWidget(txtUrl, 2, 1);
     grid->addWidget(chkSpace, 3, 0, 1, 2);
-    grid->addLayout(pair(vspaceLabel, txtVSpace, hspaceLabel, txtHSpace), 4, 1);
+    grid->addLayout(labelledPair(vspaceLabel, txtVSpace, hspaceLabel, txtHSpace), 4, 1);
     grid->setColumnStretch(1, 1);
     body()->addWidget(panel);
 
@@ -80,11 +54,20 @@ TfrmApplet::TfrmApplet(QWidget *parent)
 
 void TfrmApplet::reset()
 {
-    for (QLineEdit *field : {txtName, txtUrl, txtWidth, txtHeight, txtVSpace, txtHSpace})
-        field->clear();
-    chkUrl->setChecked(false);
-    chkSpace->setChecked(false);
+    setOptions({});
     txtName->setFocus();
+}
+
+void TfrmApplet::setOptions(const AppletOptions &o)
+{
+    txtName->setText(o.className);
+    txtWidth->setText(o.width);
+    txtHeight->setText(o.height);
+    chkUrl->setChecked(o.url);
+    txtUrl->setText(o.urlValue);
+    chkSpace->setChecked(o.space);
+    txtVSpace->setText(o.vspace);
+    txtHSpace->setText(o.hspace);
 }
 
 AppletOptions TfrmApplet::options() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/applet_tag.h"
 
 class QCheckBox;
@@ -16,6 +17,7 @@ public:
 
     void reset() override;
     AppletOptions options() const;
+    void setOptions(const AppletOptions &options);
 
     QLineEdit *txtName;
     QLineEdit *txtWidth;
@@ -26,3 +28,7 @@ public:
     QLineEdit *txtVSpace;
     QLineEdit *txtHSpace;
 };
+
+// Wraps the selection (PARAM lines, alternative text) in an APPLET element for the class chosen here.
+inline constexpr DocumentCommand JavaAppletClick =
+    &dialogCommand<TfrmApplet, appletTag, Placement::AroundSelection>;

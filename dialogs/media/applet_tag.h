@@ -14,6 +14,8 @@ struct AppletOptions {
     bool space = false;         // ｱﾌﾟﾚｯﾄに対するｽﾍﾟｰｽ(ﾋﾟｸｾﾙ)
     QString vspace{};
     QString hspace{};
+
+    bool operator==(const AppletOptions &) const = default;
 };
 
 // <APPLET CODE="a.class" CODEBASE="classes/" WIDTH="100" HEIGHT="50" VSPACE="4" HSPACE="8"> CR LF

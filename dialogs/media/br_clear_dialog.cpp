@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -28,14 +29,17 @@ TfrmBrClear::TfrmBrClear(QWidget *parent)
 
 void TfrmBrClear::reset()
 {
-    RadioButton3->setChecked(true);
+    setOptions({});
 }
 
-ClearSide TfrmBrClear::side() const
+void TfrmBrClear::setOptions(const BrClearOptions &o)
 {
-    if (RadioButton1->isChecked())
-        return ClearSide::Left;
-    if (RadioButton2->isChecked())
-        return ClearSide::Right;
-    return ClearSide::All;
+    sideButtons()[int(o.side)]->setChecked(true);
+}
+
+BrClearOptions TfrmBrClear::options() const
+{
+    const auto buttons = sideButtons();
+    const auto chosen = std::ranges::find_if(buttons, &QRadioButton::isChecked);
+    return {chosen == buttons.end() ? ClearSide::All : ClearSide(chosen - buttons.begin())};
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/br_clear_tag.h"
+
+#include <array>
 
 class QRadioButton;
 
@@ -15,9 +18,18 @@ public:
     explicit TfrmBrClear(QWidget *parent = nullptr);
 
     void reset() override;
-    ClearSide side() const;
+    BrClearOptions options() const;
+    void setOptions(const BrClearOptions &options);
 
     QRadioButton *RadioButton1;
     QRadioButton *RadioButton2;
     QRadioButton *RadioButton3;
+
+private:
+    // In the order of ClearSide.
+    std::array<QRadioButton *, 3> sideButtons() const { return {RadioButton1, RadioButton2, RadioButton3}; }
 };
+
+// A BR CLEAR tag right after the selection, its side chosen here.
+inline constexpr DocumentCommand PageBrClick =
+    &dialogCommand<TfrmBrClear, brClearTag, Placement::AfterSelection>;

@@ -2,10 +2,10 @@
 
 using namespace Qt::StringLiterals;
 
-TagTexts brClearTag(ClearSide side)
+TagTexts brClearTag(const BrClearOptions &options)
 {
     QString value;
-    switch (side) {
+    switch (options.side) {
     case ClearSide::Left:
         value = u"left"_s;
         break;

@@ -2,6 +2,8 @@
 
 #include "dialogs/browse.h"
 #include "dialogs/controls.h"
+#include "document/mdi_child.h"
+#include "platform/platform.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -20,25 +23,19 @@ TfrmClientMap::TfrmClientMap(QWidget *parent)
 {
     setObjectName(u"frmClientMap"_s);
 
-    auto *shapeLabel = new QLabel(u"形"_s, this);
     RadioButton1 = makeRadio(this, "RadioButton1", u"四角"_s);
     RadioButton2 = makeRadio(this, "RadioButton2", u"円"_s);
     RadioButton3 = makeRadio(this, "RadioButton3", u"多角形"_s);
-    shapeLabel->setBuddy(RadioButton1);
+    auto *shapeLabel = makeLabel(this, "", u"形"_s, RadioButton1);
 
-    auto *coordsLabel = new QLabel(u"座標"_s, this);
     txtCoords = makeEdit(this, "txtCoords", u"座標"_s);
-    coordsLabel->setBuddy(txtCoords);
+    auto *coordsLabel = makeLabel(this, "", u"座標"_s, txtCoords);
     txtCoords->setMinimumWidth(txtCoords->fontMetrics().horizontalAdvance(u'0') * 32);
 
-    auto *urlLabel = new QLabel(u"URL"_s, this);
     txtFilename = makeEdit(this, "txtFilename", u"URL"_s);
-    urlLabel->setBuddy(txtFilename);
-    cmdSansyo = new QToolButton(this);
-    nameControl(cmdSansyo, "cmdSansyo", u"URL"_s);
-    cmdSansyo->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    cmdSansyo->setToolTip(u"参照"_s);
-    connect(cmdSansyo, &QToolButton::clicked, this, &TfrmClientMap::cmdSansyoClick);
+    auto *urlLabel = makeLabel(this, "", u"URL"_s, txtFilename);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, htmlFileFilter, NameCase::Lower,
+                                 u"URL"_s);
 
     chkNohref = makeCheck(this, "chkNohref", u"何も起きない"_s);
     chkTarget = makeCheck(this, "chkTarget", u"ﾀｰｹﾞｯﾄｳｨﾝﾄﾞｳ名"_s);
@@ -85,35 +82,45 @@ TfrmClientMap::TfrmClientMap(QWidget *parent)
         setTabOrder(order[i - 1], order[i]);
 }
 
-void TfrmClientMap::cmdSansyoClick()
-{
-    if (const std::optional<QString> name = browseFileName(
-                this, u"HTMLﾌｧｲﾙ(*.HTM*)|*.htm*|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
-        txtFilename->setText(*name);
-}
-
 void TfrmClientMap::reset()
 {
-    txtCoords->clear();
-    txtFilename->clear();
-    txtName->clear();
-    RadioButton1->setChecked(true);
-    chkNohref->setChecked(false);
-    chkTarget->setChecked(false);
+    setOptions({});
     RadioButton1->setFocus();
+}
+
+void TfrmClientMap::setOptions(const HotspotOptions &o)
+{
+    shapeButtons()[int(o.shape)]->setChecked(true);
+    txtCoords->setText(o.coords);
+    chkNohref->setChecked(o.noHref);
+    txtFilename->setText(o.href);
+    chkTarget->setChecked(o.target);
+    txtName->setText(o.targetName);
+}
+
+std::array<QRadioButton *, 3> TfrmClientMap::shapeButtons() const
+{
+    return {RadioButton1, RadioButton2, RadioButton3};
 }
 
 HotspotOptions TfrmClientMap::options() const
 {
-    HotspotOptions o;
-    if (RadioButton2->isChecked())
-        o.shape = HotspotShape::Circle;
-    else if (RadioButton3->isChecked())
-        o.shape = HotspotShape::Polygon;
-    o.coords = txtCoords->text();
-    o.noHref = chkNohref->isChecked();
-    o.href = txtFilename->text();
-    o.target = chkTarget->isChecked();
-    o.targetName = txtName->text();
-    return o;
+    const auto buttons = shapeButtons();
+    const auto chosen = std::ranges::find_if(buttons, &QRadioButton::isChecked);
+    return {
+        .shape = chosen == buttons.end() ? HotspotShape::Rect : HotspotShape(chosen - buttons.begin()),
+        .coords = txtCoords->text(),
+        .noHref = chkNohref->isChecked(),
+        .href = txtFilename->text(),
+        .target = chkTarget->isChecked(),
+        .targetName = txtName->text(),
+    };
+}
+
+void ImageClientMapClick(TMDIChild &doc, QObject *)
+{
+    const std::optional<QString> name = platform().inputBox(
+            &doc, {u"クライアントサイド イメージマップ"_s, u"ＭＡＰの名前を入力して下さい"_s, {}});
+    if (name)
+        applyTag(doc, clientMapTag(*name), Placement::AroundSelection);
 }

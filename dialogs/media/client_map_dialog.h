@@ -1,7 +1,10 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/client_map_tag.h"
+
+#include <array>
 
 class QCheckBox;
 class QLineEdit;
@@ -19,6 +22,7 @@ public:
 
     void reset() override;
     HotspotOptions options() const;
+    void setOptions(const HotspotOptions &options);
 
     // 四角, 円, 多角形.
     QRadioButton *RadioButton1;
@@ -32,5 +36,12 @@ public:
     QLineEdit *txtName;
 
 private:
-    void cmdSansyoClick();
+    // In the order of HotspotShape.
+    std::array<QRadioButton *, 3> shapeButtons() const;
 };
+
+// Puts the hot spot chosen here on a line of its own in front of the selection, which stays.
+inline constexpr DocumentCommand ImageHotspotClick =
+    &dialogCommand<TfrmClientMap, hotspotTag, Placement::BeforeSelection>;
+// Asks for a map's name and wraps the selection (its hot spots) in the map.
+void ImageClientMapClick(TMDIChild &doc, QObject *sender);

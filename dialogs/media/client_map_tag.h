@@ -14,6 +14,8 @@ struct HotspotOptions {
     QString href{};                            // URL
     bool target = false;                       // ﾀｰｹﾞｯﾄｳｨﾝﾄﾞｳ名
     QString targetName{};
+
+    bool operator==(const HotspotOptions &) const = default;
 };
 
 // <AREA SHAPE="CIRC" COORDS="5,5,5" HREF="b.htm" TARGET="main"> CR LF

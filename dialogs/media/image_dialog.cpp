@@ -67,15 +67,11 @@ TfrmImage::TfrmImage(QWidget *parent)
 {
     setObjectName(u"frmImage"_s);
 
-    auto *fileLabel = new QLabel(u"ﾌｧｲﾙ名"_s, this);
     txtFilename = makeEdit(this, "txtFilename", u"ﾌｧｲﾙ名"_s);
-    fileLabel->setBuddy(txtFilename);
+    auto *fileLabel = makeLabel(this, "", u"ﾌｧｲﾙ名"_s, txtFilename);
     txtFilename->setMinimumWidth(txtFilename->fontMetrics().horizontalAdvance(u'0') * 32);
-    cmdSansyo = new QToolButton(this);
-    nameControl(cmdSansyo, "cmdSansyo", u"ﾌｧｲﾙ名"_s);
-    cmdSansyo->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    cmdSansyo->setToolTip(u"参照"_s);
-    connect(cmdSansyo, &QToolButton::clicked, this, &TfrmImage::cmdSansyoClick);
+    cmdSansyo = makeBrowseButton(this, "cmdSansyo", txtFilename, pictureFileFilter, NameCase::Lower,
+                                 u"ﾌｧｲﾙ名"_s);
 
     auto *file = new QHBoxLayout;
     file->addWidget(fileLabel);
@@ -135,25 +131,17 @@ TfrmImage::TfrmImage(QWidget *parent)
 
     const QString spaceCaption = u"ｲﾒｰｼﾞに対するｽﾍﾟｰｽ(ﾋﾟｸｾﾙ)"_s;
     chkSpace = makeCheck(this, "chkSpace", spaceCaption);
-    lblVSpace = new QLabel(u"上下"_s, this);
-    lblVSpace->setObjectName(u"lblVSpace"_s);
-    txtVSpace = makeEdit(this, "txtVSpace", u"上下"_s);
-    lblVSpace->setBuddy(txtVSpace);
-    lblHSpace = new QLabel(u"左右"_s, this);
-    lblHSpace->setObjectName(u"lblHSpace"_s);
-    txtHSpace = makeEdit(this, "txtHSpace", u"左右"_s);
-    lblHSpace->setBuddy(txtHSpace);
+    txtVSpace = makeNumberEdit(this, "txtVSpace", u"上下"_s);
+    lblVSpace = makeLabel(this, "lblVSpace", u"上下"_s, txtVSpace);
+    txtHSpace = makeNumberEdit(this, "txtHSpace", u"左右"_s);
+    lblHSpace = makeLabel(this, "lblHSpace", u"左右"_s, txtHSpace);
     chkAlt = makeCheck(this, "chkAlt", u"表示するﾃｷｽﾄ"_s);
     txtAlt = makeEdit(this, "txtAlt", u"表示するﾃｷｽﾄ"_s);
     chkBorder = makeCheck(this, "chkBorder", u"外枠の線の太さ"_s);
-    txtBorder = makeEdit(this, "txtBorder", u"外枠の線の太さ"_s);
+    txtBorder = makeNumberEdit(this, "txtBorder", u"外枠の線の太さ"_s);
     chkUsemap = makeCheck(this, "chkUsemap", u"ｲﾒｰｼﾞﾏｯﾌﾟ名"_s);
     txtMap = makeEdit(this, "txtMap", u"ｲﾒｰｼﾞﾏｯﾌﾟ名"_s);
 
-    // Room for a few digits; the fields grow with the font at any scale.
-    const int numberWidth = txtVSpace->fontMetrics().horizontalAdvance(u"0000000"_s);
-    for (QLineEdit *number : {txtVSpace, txtHSpace, txtBorder})
-        number->setFixedWidth(numberWidth);
 
     auto *spaces = new QHBoxLayout;
     spaces->setContentsMargins(fontMetrics().height(), 0, 0, 0);
@@ -199,45 +187,53 @@ TfrmImage::TfrmImage(QWidget *parent)
         setTabOrder(order[i - 1], order[i]);
 }
 
+// The position buttons after なし, each with its sample and the ALIGN it writes.
+static constexpr struct {
+    QRadioButton *TfrmImage::*button;
+    QLabel *TfrmImage::*sample;
+    const char16_t *align;
+} imagePositions[] = {
+    {&TfrmImage::RadioButton2, &TfrmImage::lblText1, u"LEFT"},
+    {&TfrmImage::RadioButton3, &TfrmImage::lblText2, u"RIGHT"},
+    {&TfrmImage::RadioButton4, &TfrmImage::lblText3, u"TOP"},
+    {&TfrmImage::RadioButton5, &TfrmImage::lblText4, u"CENTER"},
+    {&TfrmImage::RadioButton6, &TfrmImage::lblText5, u"BOTTOM"},
+};
+
 void TfrmImage::RadioButton1Click(QRadioButton *sender)
 {
-    for (QLabel *sample : {lblText1, lblText2, lblText3, lblText4, lblText5})
-        sample->hide();
     lblPos.clear();
-    const struct {
-        QRadioButton *button;
-        QLabel *sample;
-        QString align;
-    } positions[] = {
-        {RadioButton2, lblText1, u"LEFT"_s},   {RadioButton3, lblText2, u"RIGHT"_s},
-        {RadioButton4, lblText3, u"TOP"_s},    {RadioButton5, lblText4, u"CENTER"_s},
-        {RadioButton6, lblText5, u"BOTTOM"_s},
-    };
-    for (const auto &position : positions) {
-        if (position.button == sender) {
-            position.sample->show();
-            lblPos = position.align;
-        }
+    for (const auto &position : imagePositions) {
+        const bool chosen = this->*position.button == sender;
+        (this->*position.sample)->setVisible(chosen);
+        if (chosen)
+            lblPos = QString::fromUtf16(position.align);
     }
-}
-
-void TfrmImage::cmdSansyoClick()
-{
-    if (const std::optional<QString> name = browseFileName(
-                this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s,
-                NameCase::Lower))
-        txtFilename->setText(*name);
 }
 
 void TfrmImage::reset()
 {
-    for (QLineEdit *field : {txtFilename, txtVSpace, txtHSpace, txtAlt, txtBorder, txtMap})
-        field->clear();
-    RadioButton1->setChecked(true);
-    chkSpace->setChecked(false);
-    chkAlt->setChecked(false);
-    chkBorder->setChecked(false);
+    setOptions({.usemap = chkUsemap->isChecked()});
     txtFilename->setFocus();
+}
+
+void TfrmImage::setOptions(const ImageOptions &o)
+{
+    txtFilename->setText(o.fileName);
+    RadioButton1->setChecked(true);
+    for (const auto &position : imagePositions) {
+        if (o.align == QStringView(position.align))
+            (this->*position.button)->setChecked(true);
+    }
+    chkSpace->setChecked(o.space);
+    txtVSpace->setText(o.vSpace);
+    txtHSpace->setText(o.hSpace);
+    chkAlt->setChecked(o.alt);
+    txtAlt->setText(o.altText);
+    chkBorder->setChecked(o.border);
+    txtBorder->setText(o.borderWidth);
+    chkUsemap->setChecked(o.usemap);
+    txtMap->setText(o.mapName);
 }
 
 void TfrmImage::checkAtOk()
@@ -252,17 +248,17 @@ void TfrmImage::checkAtOk()
 
 ImageOptions TfrmImage::options() const
 {
-    ImageOptions o;
-    o.fileName = txtFilename->text();
-    o.align = lblPos;
-    o.space = chkSpace->isChecked();
-    o.vSpace = txtVSpace->text();
-    o.hSpace = txtHSpace->text();
-    o.alt = chkAlt->isChecked();
-    o.altText = txtAlt->text();
-    o.border = chkBorder->isChecked();
-    o.borderWidth = txtBorder->text();
-    o.usemap = chkUsemap->isChecked();
-    o.mapName = txtMap->text();
-    return o;
+    return {
+        .fileName = txtFilename->text(),
+        .align = lblPos,
+        .space = chkSpace->isChecked(),
+        .vSpace = txtVSpace->text(),
+        .hSpace = txtHSpace->text(),
+        .alt = chkAlt->isChecked(),
+        .altText = txtAlt->text(),
+        .border = chkBorder->isChecked(),
+        .borderWidth = txtBorder->text(),
+        .usemap = chkUsemap->isChecked(),
+        .mapName = txtMap->text(),
+    };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/image_tag.h"
 
 #include <QWidget>
@@ -36,6 +37,7 @@ public:
 
     void reset() override;
     ImageOptions options() const;
+    void setOptions(const ImageOptions &options);
 
     QLineEdit *txtFilename;
     QToolButton *cmdSansyo;
@@ -70,8 +72,11 @@ protected:
 
 private:
     void RadioButton1Click(QRadioButton *sender);
-    void cmdSansyoClick();
 
     // The alignment the chosen text position stands for.
     QString lblPos;
 };
+
+// Puts the picture chosen here in front of the selection, which stays.
+inline constexpr DocumentCommand ImageImageClick =
+    &dialogCommand<TfrmImage, imageTag, Placement::BeforeSelection>;

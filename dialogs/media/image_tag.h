@@ -18,6 +18,8 @@ struct ImageOptions {
     QString borderWidth{};
     bool usemap = false;        // ｲﾒｰｼﾞﾏｯﾌﾟ名
     QString mapName{};          // without the '#'
+
+    bool operator==(const ImageOptions &) const = default;
 };
 
 // <IMG SRC="a.gif" ALIGN=LEFT VSPACE=2 HSPACE=4 ALT="text" BORDER=0 USEMAP="#map">

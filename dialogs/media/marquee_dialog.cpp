@@ -21,14 +21,6 @@ namespace {
 
 const QStringList unitItems = {u"ﾋﾟｸｾﾙ"_s, u"ﾊﾟｰｾﾝﾄ"_s};
 
-// Wide enough for a number, at any scale.
-QLineEdit *numberEdit(QWidget *parent, const char *name, const QString &label)
-{
-    QLineEdit *edit = makeEdit(parent, name, label);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(u"00000000"_s) + 12);
-    return edit;
-}
-
 // A unit list starts with nothing chosen; what the user picks then stays.
 QComboBox *unitList(QWidget *parent, const char *name, const QString &label)
 {
@@ -46,28 +38,16 @@ QHBoxLayout *row(std::initializer_list<QWidget *> widgets)
     return layout;
 }
 
-MarqueeAlign alignAt(int index)
-{
-    switch (index) {
-    case 0:
-        return MarqueeAlign::Top;
-    case 1:
-        return MarqueeAlign::Middle;
-    default:
-        return MarqueeAlign::Bottom;
-    }
-}
+constexpr MarqueeAlign alignRows[] = {MarqueeAlign::Top, MarqueeAlign::Middle, MarqueeAlign::Bottom};
+constexpr MarqueeBehavior behaviorRows[] = {MarqueeBehavior::Scroll, MarqueeBehavior::Slide,
+                                            MarqueeBehavior::Alternate};
 
-MarqueeBehavior behaviorAt(int index)
+// The unit list changes only when it says otherwise, so a list the user
+// never chose from stays blank.
+void showPixels(QComboBox *list, bool pixels)
 {
-    switch (index) {
-    case 0:
-        return MarqueeBehavior::Scroll;
-    case 1:
-        return MarqueeBehavior::Slide;
-    default:
-        return MarqueeBehavior::Alternate;
-    }
+    if ((list->currentIndex() == 0) != pixels)
+        list->setCurrentIndex(pixels ? 0 : 1);
 }
 
 std::optional<int> valueIf(const QCheckBox *box, int value)
@@ -142,10 +122,10 @@ QWidget *TfrmMarquee::makeBasicPage()
     chkColor = makeCheck(page, "chkColor", u"背景色"_s);
     picker = new ColorPicker(m_colorDialog, u"背景色"_s, page);
     chkWidth = makeCheck(page, "chkWidth", u"幅"_s);
-    txtWidth = numberEdit(page, "txtWidth", u"幅"_s);
+    txtWidth = makeNumberEdit(page, "txtWidth", u"幅"_s);
     cboTaniW = unitList(page, "cboTaniW", u"幅"_s);
     chkHeight = makeCheck(page, "chkHeight", u"高さ"_s);
-    txtHeight = numberEdit(page, "txtHeight", u"高さ"_s);
+    txtHeight = makeNumberEdit(page, "txtHeight", u"高さ"_s);
     cboTaniH = unitList(page, "cboTaniH", u"高さ"_s);
 
     auto *grid = new QGridLayout(page);
@@ -166,21 +146,17 @@ QWidget *TfrmMarquee::makeExtendedPage()
 {
     auto *page = new QWidget;
     chkSpace = makeCheck(page, "chkSpace", u"ｲﾒｰｼﾞに対するｽﾍﾟｰｽ(ﾋﾟｸｾﾙ)"_s);
-    Label4 = new QLabel(u"上下"_s, page);
-    Label4->setObjectName(u"Label4"_s);
-    txtVSpace = numberEdit(page, "txtVSpace", u"上下"_s);
-    Label4->setBuddy(txtVSpace);
-    Label5 = new QLabel(u"左右"_s, page);
-    Label5->setObjectName(u"Label5"_s);
-    txtHSpace = numberEdit(page, "txtHSpace", u"左右"_s);
-    Label5->setBuddy(txtHSpace);
+    txtVSpace = makeNumberEdit(page, "txtVSpace", u"上下"_s);
+    Label4 = makeLabel(page, "Label4", u"上下"_s, txtVSpace);
+    txtHSpace = makeNumberEdit(page, "txtHSpace", u"左右"_s);
+    Label5 = makeLabel(page, "Label5", u"左右"_s, txtHSpace);
     chkLoop = makeCheck(page, "chkLoop", u"表示回数"_s);
-    txtLoop = numberEdit(page, "txtLoop", u"表示回数"_s);
+    txtLoop = makeNumberEdit(page, "txtLoop", u"表示回数"_s);
     chkInfinite = makeCheck(page, "chkInfinite", u"無限ﾙｰﾌﾟ"_s);
     chkScrollamount = makeCheck(page, "chkScrollamount", u"再描写までのﾋﾟｸｾﾙ"_s);
-    txtScrollamount = numberEdit(page, "txtScrollamount", u"再描写までのﾋﾟｸｾﾙ"_s);
+    txtScrollamount = makeNumberEdit(page, "txtScrollamount", u"再描写までのﾋﾟｸｾﾙ"_s);
     chkScrolldelay = makeCheck(page, "chkScrolldelay", u"再描写までの秒数"_s);
-    txtScrolldelay = numberEdit(page, "txtScrolldelay", u"再描写までの秒数"_s);
+    txtScrolldelay = makeNumberEdit(page, "txtScrolldelay", u"再描写までの秒数"_s);
     chkDirection = makeCheck(page, "chkDirection", u"左から右にｽｸﾛｰﾙ"_s);
     chkAlign = makeCheck(page, "chkAlign", u"周りのﾃｷｽﾄの位置"_s);
     cboAlign = makeList(page, "cboAlign", {u"上"_s, u"中央"_s, u"下"_s}, u"周りのﾃｷｽﾄの位置"_s);
@@ -207,20 +183,41 @@ QWidget *TfrmMarquee::makeExtendedPage()
 
 void TfrmMarquee::reset()
 {
+    // The unit lists and the endless-loop box stay as the user left them.
+    MarqueeOptions start = options();
+    start = {.heightPixels = start.heightPixels, .widthPixels = start.widthPixels,
+             .infinite = start.infinite};
+    setOptions(start);
     PageControl1->setCurrentIndex(0);
-    chkBehavior->setChecked(false);
-    cboBehavior->setCurrentIndex(0);
-    chkColor->setChecked(false);
-    picker->setColor(Qt::black);
-    for (QCheckBox *box : {chkWidth, chkHeight, chkSpace, chkLoop, chkScrollamount, chkScrolldelay,
-                           chkDirection, chkAlign})
-        box->setChecked(false);
-    for (QLineEdit *field : {txtWidth, txtHeight, txtHSpace, txtVSpace, txtLoop, txtScrollamount,
-                             txtScrolldelay})
-        field->clear();
-    cboAlign->setCurrentIndex(0);
     m_motion.Scrolling = false;
     chkBehavior->setFocus();
+}
+
+void TfrmMarquee::setOptions(const MarqueeOptions &o)
+{
+    chkAlign->setChecked(o.align);
+    cboAlign->setCurrentIndex(rowOf(alignRows, o.alignValue));
+    chkBehavior->setChecked(o.behavior);
+    cboBehavior->setCurrentIndex(rowOf(behaviorRows, o.behaviorValue));
+    chkColor->setChecked(o.color);
+    picker->setColor(o.colorValue);
+    chkDirection->setChecked(o.direction);
+    chkHeight->setChecked(o.height);
+    txtHeight->setText(o.heightValue);
+    showPixels(cboTaniH, o.heightPixels);
+    chkWidth->setChecked(o.width);
+    txtWidth->setText(o.widthValue);
+    showPixels(cboTaniW, o.widthPixels);
+    chkLoop->setChecked(o.loop);
+    chkInfinite->setChecked(o.infinite);
+    txtLoop->setText(o.loopValue);
+    chkScrollamount->setChecked(o.scrollamount);
+    txtScrollamount->setText(o.scrollamountValue);
+    chkScrolldelay->setChecked(o.scrolldelay);
+    txtScrolldelay->setText(o.scrolldelayValue);
+    chkSpace->setChecked(o.space);
+    txtHSpace->setText(o.hspaceValue);
+    txtVSpace->setText(o.vspaceValue);
 }
 
 void TfrmMarquee::checkAtOk()
@@ -241,9 +238,9 @@ MarqueeOptions TfrmMarquee::options() const
 {
     return {
         .align = chkAlign->isChecked(),
-        .alignValue = alignAt(cboAlign->currentIndex()),
+        .alignValue = valueAt(alignRows, cboAlign->currentIndex(), MarqueeAlign::Bottom),
         .behavior = chkBehavior->isChecked(),
-        .behaviorValue = behaviorAt(cboBehavior->currentIndex()),
+        .behaviorValue = valueAt(behaviorRows, cboBehavior->currentIndex(), MarqueeBehavior::Alternate),
         .color = chkColor->isChecked(),
         .colorValue = picker->color(),
         .direction = chkDirection->isChecked(),

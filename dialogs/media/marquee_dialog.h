@@ -1,9 +1,10 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/marquee_motion.h"
 #include "dialogs/media/marquee_tag.h"
-#include "dialogs/text/color_picker.h"
+#include "dialogs/color_picker.h"
 
 class MarqueeStrip;
 class QCheckBox;
@@ -26,6 +27,7 @@ public:
 
     void reset() override;
     MarqueeOptions options() const;
+    void setOptions(const MarqueeOptions &options);
     const MarqueeMotion &motion() const { return m_motion; }
 
     // Starts the preview from the dialog's settings (ﾌﾟﾚﾋﾞｭｰ).
@@ -87,3 +89,7 @@ private:
     MarqueeMotion m_motion;
     bool m_onScreen = false;
 };
+
+// Wraps the selection in MARQUEE with the attributes chosen here.
+inline constexpr DocumentCommand MMMarqueeClick =
+    &dialogCommand<TfrmMarquee, marqueeTag, Placement::AroundSelection>;

@@ -33,6 +33,8 @@ struct MarqueeOptions {
     bool space = false;
     QString hspaceValue{};
     QString vspaceValue{};
+
+    bool operator==(const MarqueeOptions &) const = default;
 };
 
 // "<MARQUEE ALIGN=middle BEHAVIOR=slide BGCOLOR=#FF0000 DIRECTION=right

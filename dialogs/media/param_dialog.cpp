@@ -18,11 +18,9 @@ TfrmParam::TfrmParam(QWidget *parent)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
     txtName = makeEdit(panel, "txtName", u"ﾊﾟﾗﾒｰﾀ名"_s);
-    auto *nameLabel = new QLabel(u"ﾊﾟﾗﾒｰﾀ名"_s, panel);
-    nameLabel->setBuddy(txtName);
+    auto *nameLabel = makeLabel(panel, "", u"ﾊﾟﾗﾒｰﾀ名"_s, txtName);
     txtValue = makeEdit(panel, "txtValue", u"値"_s);
-    auto *valueLabel = new QLabel(u"値"_s, panel);
-    valueLabel->setBuddy(txtValue);
+    auto *valueLabel = makeLabel(panel, "", u"値"_s, txtValue);
     const int fieldWidth = txtName->fontMetrics().horizontalAdvance(u"M"_s) * 24;
     txtName->setMinimumWidth(fieldWidth);
     txtValue->setMinimumWidth(fieldWidth);
@@ -40,9 +38,14 @@ TfrmParam::TfrmParam(QWidget *parent)
 
 void TfrmParam::reset()
 {
-    txtName->clear();
-    txtValue->clear();
+    setOptions({});
     txtName->setFocus();
+}
+
+void TfrmParam::setOptions(const ParamOptions &o)
+{
+    txtName->setText(o.name);
+    txtValue->setText(o.value);
 }
 
 ParamOptions TfrmParam::options() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/param_tag.h"
 
 class QLineEdit;
@@ -15,7 +16,12 @@ public:
 
     void reset() override;
     ParamOptions options() const;
+    void setOptions(const ParamOptions &options);
 
     QLineEdit *txtName;
     QLineEdit *txtValue;
 };
+
+// Puts a PARAM line in front of the selection, which stays.
+inline constexpr DocumentCommand JavaParmClick =
+    &dialogCommand<TfrmParam, paramTag, Placement::BeforeSelection>;

@@ -8,6 +8,8 @@
 struct ParamOptions {
     QString name{};             // ﾊﾟﾗﾒｰﾀ名
     QString value{};            // 値
+
+    bool operator==(const ParamOptions &) const = default;
 };
 
 // <PARAM NAME="speed" VALUE="5"> CR LF

@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 void JavaScriptScriptClick(TMDIChild &doc, QObject *)
 {
-    applyTag(doc, scriptBlock(), InsertMode::ReplaceSelection, Capture::Selection);
+    applyTag(doc, scriptBlock(), Placement::AroundSelection);
 }
 
 void JavaScriptStatusLClick(TMDIChild &doc, QObject *sender)
@@ -41,37 +41,24 @@ void JavaScriptClockClick(TMDIChild &doc, QObject *sender)
     default:
         return;
     }
-    applyTag(doc, {block, {}}, InsertMode::BeforeSelection, Capture::None);
+    applyTag(doc, {block, {}}, Placement::BeforeSelection);
 }
 
 void placeBeforeHeadEnd(TMDIChild &doc, const QString &block)
 {
-    QString text = doc.txtDoc->rawText();
+    const QString text = doc.txtDoc->rawText();
     // ASCII letters match in either case, nothing else folds. A line break
     // is one character in the raw text as in the editor, so the position
     // holds in both.
     const qsizetype headEnd = ScanBuffer(text, 0, 0, u"</head>", SearchOptions{});
     if (headEnd < 0) {
-        applyTag(doc, {block, {}}, InsertMode::BeforeSelection, Capture::None);
+        applyTag(doc, {block, {}}, Placement::BeforeSelection);
         return;
     }
 
     doc.ClearTagPair();
     doc.StartTag = block;
-
-    // The editor's text separates lines by U+2029 where the markup has CR LF.
-    QString lines = block;
-    lines.replace(u"\r\n"_s, QString(QChar::ParagraphSeparator));
-    QString placed;
-    placed.reserve(text.size() + 1 + lines.size());
-    placed += QStringView(text).first(headEnd);
-    placed += QChar::ParagraphSeparator;
-    placed += lines;
-    placed += QStringView(text).sliced(headEnd);
-
-    // The whole text in one replacement, which leaves the editor no undo
-    // step of its own: Undo swaps the snapshot back in.
-    doc.UndoSnapshot = std::move(text);
-    doc.txtDoc->replaceAllQuietly(placed);
+    // On a line of its own just before the tag.
+    doc.InsertTextAt(headEnd, u"\r\n"_s + block);
     doc.txtDoc->moveCursor(QTextCursor::End);
 }

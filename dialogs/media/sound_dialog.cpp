@@ -22,16 +22,14 @@ TfrmSound::TfrmSound(QWidget *parent)
     panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
     const QString fileCaption = u"ｻｳﾝﾄﾞﾌｧｲﾙ名"_s;
-    auto *fileLabel = new QLabel(fileCaption, panel);
     txtFilename = makeEdit(panel, "txtFilename", fileCaption);
-    fileLabel->setBuddy(txtFilename);
-    cmdSansyo = new QToolButton(panel);
-    nameControl(cmdSansyo, "cmdSansyo", fileCaption);
-    cmdSansyo->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    cmdSansyo->setToolTip(u"参照"_s);
+    auto *fileLabel = makeLabel(panel, "", fileCaption, txtFilename);
+    cmdSansyo = makeBrowseButton(
+        panel, "cmdSansyo", txtFilename,
+        u"MIDIﾌｧｲﾙ(*.MID)|*.MID|WAVEﾌｧｲﾙ(*.WAV)|*.WAV|AUﾌｧｲﾙ(*.AU)|*.AU|全てのﾌｧｲﾙ(*.*)|*.*",
+        NameCase::Lower, fileCaption);
     chkLoop = makeCheck(panel, "chkLoop", u"再生回数"_s);
-    txtLoop = makeEdit(panel, "txtLoop", u"再生回数"_s);
-    txtLoop->setFixedWidth(txtLoop->fontMetrics().horizontalAdvance(u"0000000"_s));
+    txtLoop = makeNumberEdit(panel, "txtLoop", u"再生回数"_s);
     chkInfinite = makeCheck(panel, "chkInfinite", u"無限ﾙｰﾌﾟ"_s);
     setTabOrder(chkInfinite, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
@@ -57,22 +55,20 @@ TfrmSound::TfrmSound(QWidget *parent)
     txtFilename->setMinimumWidth(txtFilename->fontMetrics().horizontalAdvance(u"M"_s) * 24);
 
     enableWhileChecked(chkLoop, {txtLoop, chkInfinite});
-    connect(cmdSansyo, &QToolButton::clicked, this, [this] {
-        if (const std::optional<QString> name = browseFileName(
-                this,
-                u"MIDIﾌｧｲﾙ(*.MID)|*.MID|WAVEﾌｧｲﾙ(*.WAV)|*.WAV|AUﾌｧｲﾙ(*.AU)|*.AU|全てのﾌｧｲﾙ(*.*)|*.*"_s,
-                NameCase::Lower))
-            txtFilename->setText(*name);
-    });
 }
 
 void TfrmSound::reset()
 {
-    txtFilename->clear();
-    txtLoop->clear();
-    chkLoop->setChecked(false);
-    chkInfinite->setChecked(false);
+    setOptions({});
     txtFilename->setFocus();
+}
+
+void TfrmSound::setOptions(const SoundOptions &o)
+{
+    txtFilename->setText(o.fileName);
+    chkLoop->setChecked(o.loop);
+    chkInfinite->setChecked(o.infinite);
+    txtLoop->setText(o.loopCount);
 }
 
 // The count is checked even while it is not written.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/sound_tag.h"
 
 class QCheckBox;
@@ -17,6 +18,7 @@ public:
 
     void reset() override;
     SoundOptions options() const;
+    void setOptions(const SoundOptions &options);
 
     QLineEdit *txtFilename;
     QToolButton *cmdSansyo;
@@ -27,3 +29,7 @@ public:
 protected:
     void checkAtOk() override;
 };
+
+// Puts a BGSOUND line in front of the selection, which stays.
+inline constexpr DocumentCommand MMSoundClick =
+    &dialogCommand<TfrmSound, soundTag, Placement::BeforeSelection>;

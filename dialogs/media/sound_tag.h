@@ -10,6 +10,8 @@ struct SoundOptions {
     bool loop = false;          // 再生回数
     bool infinite = false;      // 無限ﾙｰﾌﾟ
     QString loopCount{};
+
+    bool operator==(const SoundOptions &) const = default;
 };
 
 // <BGSOUND SRC="x.mid" LOOP=3> CR LF   (or LOOP=INFINITE)

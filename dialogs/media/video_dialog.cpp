@@ -16,34 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, QWidget *buddy)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setBuddy(buddy);
-    return label;
-}
-
-QToolButton *makeBrowseButton(QWidget *parent, const char *name, const QString &label)
-{
-    auto *button = new QToolButton(parent);
-    nameControl(button, name, label);
-    button->setIcon(button->style()->standardIcon(QStyle::SP_DirOpenIcon));
-    button->setToolTip(u"参照"_s);
-    return button;
-}
-
-// Room for a few digits; the field grows with the font at any scale.
-void fitNumber(std::initializer_list<QLineEdit *> fields)
-{
-    for (QLineEdit *field : fields)
-        field->setFixedWidth(field->fontMetrics().horizontalAdvance(u"0000000"_s));
-}
-
-} // namespace
-
 TfrmVideo::TfrmVideo(QWidget *parent)
     : TAttributeDialog(u"ビデオクリップ"_s, parent)
     , PageControl1(new QTabWidget(this))
@@ -89,17 +61,6 @@ TfrmVideo::TfrmVideo(QWidget *parent)
             chkUsemap->setChecked(false);
     });
 
-    connect(cmdSansyo, &QToolButton::clicked, this, [this] {
-        if (const std::optional<QString> name = browseFileName(
-                this, u"AVIﾌｧｲﾙ(*.AVI)|*.AVI|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
-            txtFilename->setText(*name);
-    });
-    connect(cmdSansyo2, &QToolButton::clicked, this, [this] {
-        if (const std::optional<QString> name = browseFileName(
-                this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|JPEGﾌｧｲﾙ(*.JPG)|*.JPG|全てのﾌｧｲﾙ(*.*)|*.*"_s,
-                NameCase::Lower))
-            txtImage->setText(*name);
-    });
 }
 
 QWidget *TfrmVideo::makeBasicPage()
@@ -109,49 +70,37 @@ QWidget *TfrmVideo::makeBasicPage()
 
     const QString fileCaption = u"ﾋﾞﾃﾞｵｸﾘｯﾌﾟのｱﾄﾞﾚｽまたはVRMLﾜｰﾙﾄﾞ"_s;
     txtFilename = makeEdit(page, "txtFilename", fileCaption);
-    auto *fileLabel = new QLabel(fileCaption, page);
-    fileLabel->setBuddy(txtFilename);
-    cmdSansyo = makeBrowseButton(page, "cmdSansyo", fileCaption);
+    auto *fileLabel = makeLabel(page, "", fileCaption, txtFilename);
+    cmdSansyo = makeBrowseButton(page, "cmdSansyo", txtFilename, u"AVIﾌｧｲﾙ(*.AVI)|*.AVI|全てのﾌｧｲﾙ(*.*)|*.*",
+                                 NameCase::Lower, fileCaption);
 
     chkSize = makeCheck(page, "chkSize", u"ｻｲｽﾞ"_s);
-    txtWidth = makeEdit(page, "txtWidth", u"幅"_s);
+    txtWidth = makeNumberEdit(page, "txtWidth", u"幅"_s);
     Label4 = makeLabel(page, "Label4", u"幅"_s, txtWidth);
-    txtHeight = makeEdit(page, "txtHeight", u"高さ"_s);
+    txtHeight = makeNumberEdit(page, "txtHeight", u"高さ"_s);
     Label5 = makeLabel(page, "Label5", u"高さ"_s, txtHeight);
     chkAlign = makeCheck(page, "chkAlign", u"位置"_s);
     cboAlign = makeList(page, "cboAlign", {u"左揃え"_s, u"右揃え"_s}, u"位置"_s);
     chkBorder = makeCheck(page, "chkBorder", u"枠線の太さ"_s);
-    txtBorder = makeEdit(page, "txtBorder", u"枠線の太さ"_s);
+    txtBorder = makeNumberEdit(page, "txtBorder", u"枠線の太さ"_s);
     chkTextAlign = makeCheck(page, "chkTextAlign", u"周りのﾃｷｽﾄの位置"_s);
     cboTextAlign = makeList(page, "cboTextAlign", {u"上揃え"_s, u"中央揃え"_s, u"下揃え"_s},
                             u"周りのﾃｷｽﾄの位置"_s);
     chkSpace = makeCheck(page, "chkSpace", u"ｲﾒｰｼﾞに対するｽﾍﾟｰｽ"_s);
-    txtHSpace = makeEdit(page, "txtHSpace", u"左右"_s);
+    txtHSpace = makeNumberEdit(page, "txtHSpace", u"左右"_s);
     Label7 = makeLabel(page, "Label7", u"左右"_s, txtHSpace);
-    txtVSpace = makeEdit(page, "txtVSpace", u"上下"_s);
+    txtVSpace = makeNumberEdit(page, "txtVSpace", u"上下"_s);
     Label6 = makeLabel(page, "Label6", u"上下"_s, txtVSpace);
     chkAlt = makeCheck(page, "chkAlt", u"表示するﾃｷｽﾄ"_s);
     txtAlt = makeEdit(page, "txtAlt", u"表示するﾃｷｽﾄ"_s);
-    fitNumber({txtWidth, txtHeight, txtBorder, txtHSpace, txtVSpace});
 
     auto *file = new QHBoxLayout;
     file->addWidget(txtFilename, 1);
     file->addWidget(cmdSansyo);
 
-    auto pair = [](QLabel *first, QLineEdit *firstField, QLabel *second, QLineEdit *secondField) {
-        auto *row = new QHBoxLayout;
-        row->addWidget(first);
-        row->addWidget(firstField);
-        row->addSpacing(12);
-        row->addWidget(second);
-        row->addWidget(secondField);
-        row->addStretch();
-        return row;
-    };
-
     auto *grid = new QGridLayout;
     grid->addWidget(chkSize, 0, 0);
-    grid->addLayout(pair(Label4, txtWidth, Label5, txtHeight), 0, 1);
+    grid->addLayout(labelledPair(Label4, txtWidth, Label5, txtHeight), 0, 1);
     grid->addWidget(chkAlign, 1, 0);
     grid->addWidget(cboAlign, 1, 1, Qt::AlignLeft);
     grid->addWidget(chkBorder, 2, 0);
@@ -159,7 +108,7 @@ QWidget *TfrmVideo::makeBasicPage()
     grid->addWidget(chkTextAlign, 3, 0);
     grid->addWidget(cboTextAlign, 3, 1, Qt::AlignLeft);
     grid->addWidget(chkSpace, 4, 0);
-    grid->addLayout(pair(Label7, txtHSpace, Label6, txtVSpace), 4, 1);
+    grid->addLayout(labelledPair(Label7, txtHSpace, Label6, txtVSpace), 4, 1);
     grid->addWidget(chkAlt, 5, 0);
     grid->addWidget(txtAlt, 5, 1);
     grid->setColumnStretch(1, 1);
@@ -180,18 +129,18 @@ QWidget *TfrmVideo::makeExtendedPage()
 
     chkImage = makeCheck(page, "chkImage", u"ｲﾒｰｼﾞ"_s);
     txtImage = makeEdit(page, "txtImage", u"ｲﾒｰｼﾞ"_s);
-    cmdSansyo2 = makeBrowseButton(page, "cmdSansyo2", u"ｲﾒｰｼﾞ"_s);
+    cmdSansyo2 = makeBrowseButton(page, "cmdSansyo2", txtImage, pictureFileFilter, NameCase::Lower,
+                                  u"ｲﾒｰｼﾞ"_s);
     chkIsmap = makeCheck(page, "chkIsmap", u"ｻｰﾊﾞｰｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ"_s);
     chkUsemap = makeCheck(page, "chkUsemap", u"ｸﾗｲｱﾝﾄｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ"_s);
     txtMap = makeEdit(page, "txtMap", u"ｸﾗｲｱﾝﾄｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ"_s);
     chkControl = makeCheck(page, "chkControl", u"ｺﾝﾄﾛｰﾙ"_s);
     chkLoop = makeCheck(page, "chkLoop", u"再生回数"_s);
-    txtLoop = makeEdit(page, "txtLoop", u"再生回数"_s);
+    txtLoop = makeNumberEdit(page, "txtLoop", u"再生回数"_s);
     chkInfinite = makeCheck(page, "chkInfinite", u"無限ﾙｰﾌﾟ"_s);
     auto *timing = new QLabel(u"再生ﾀｲﾐﾝｸﾞ"_s, page);
     chkFileopen = makeCheck(page, "chkFileopen", u"ﾌｧｲﾙをｵｰﾌﾟﾝした時"_s);
     chkMouseover = makeCheck(page, "chkMouseover", u"ﾏｳｽを上に乗せた時"_s);
-    fitNumber({txtLoop});
 
     auto *image = new QHBoxLayout;
     image->addWidget(txtImage, 1);
@@ -226,15 +175,45 @@ QWidget *TfrmVideo::makeExtendedPage()
 
 void TfrmVideo::reset()
 {
+    const VideoOptions kept = options();
+    setOptions({.alignValue = kept.alignValue, .textAlignValue = kept.textAlignValue});
     PageControl1->setCurrentIndex(0);
-    for (QLineEdit *field : {txtFilename, txtImage, txtWidth, txtHeight, txtBorder, txtHSpace,
-                             txtVSpace, txtAlt, txtLoop, txtMap})
-        field->clear();
-    for (QCheckBox *box : {chkImage, chkSize, chkAlign, chkBorder, chkTextAlign, chkSpace, chkAlt,
-                           chkControl, chkLoop, chkInfinite, chkFileopen, chkMouseover, chkIsmap,
-                           chkUsemap})
-        box->setChecked(false);
     txtFilename->setFocus();
+}
+
+// The lists' rows in order; None is no row at all.
+static constexpr VideoAlign alignRows[] = {VideoAlign::Left, VideoAlign::Right};
+static constexpr VideoTextAlign textAlignRows[] = {VideoTextAlign::Top, VideoTextAlign::Middle,
+                                                   VideoTextAlign::Bottom};
+
+void TfrmVideo::setOptions(const VideoOptions &o)
+{
+    txtFilename->setText(o.fileName);
+    chkImage->setChecked(o.image);
+    txtImage->setText(o.imageName);
+    chkSize->setChecked(o.size);
+    txtWidth->setText(o.width);
+    txtHeight->setText(o.height);
+    chkAlign->setChecked(o.align);
+    cboAlign->setCurrentIndex(rowOf(alignRows, o.alignValue, -1));
+    chkBorder->setChecked(o.border);
+    txtBorder->setText(o.borderValue);
+    chkTextAlign->setChecked(o.textAlign);
+    cboTextAlign->setCurrentIndex(rowOf(textAlignRows, o.textAlignValue, -1));
+    chkSpace->setChecked(o.space);
+    txtHSpace->setText(o.hspace);
+    txtVSpace->setText(o.vspace);
+    chkAlt->setChecked(o.alt);
+    txtAlt->setText(o.altText);
+    chkIsmap->setChecked(o.ismap);
+    chkControl->setChecked(o.control);
+    chkLoop->setChecked(o.loop);
+    chkInfinite->setChecked(o.infinite);
+    txtLoop->setText(o.loopCount);
+    chkFileopen->setChecked(o.fileOpen);
+    chkMouseover->setChecked(o.mouseOver);
+    chkUsemap->setChecked(o.usemap);
+    txtMap->setText(o.mapName);
 }
 
 void TfrmVideo::checkAtOk()
@@ -255,11 +234,6 @@ void TfrmVideo::checkAtOk()
 
 VideoOptions TfrmVideo::options() const
 {
-    static constexpr VideoAlign aligns[] = {VideoAlign::Left, VideoAlign::Right};
-    static constexpr VideoTextAlign textAligns[] = {VideoTextAlign::Top, VideoTextAlign::Middle,
-                                                    VideoTextAlign::Bottom};
-    const int align = cboAlign->currentIndex();
-    const int textAlign = cboTextAlign->currentIndex();
     return {
         .fileName = txtFilename->text(),
         .image = chkImage->isChecked(),
@@ -268,17 +242,18 @@ VideoOptions TfrmVideo::options() const
         .width = txtWidth->text(),
         .height = txtHeight->text(),
         .align = chkAlign->isChecked(),
-        .alignValue = align >= 0 && align < 2 ? aligns[align] : VideoAlign::None,
+        .alignValue = valueAt(alignRows, cboAlign->currentIndex(), VideoAlign::None),
         .border = chkBorder->isChecked(),
         .borderValue = txtBorder->text(),
         .textAlign = chkTextAlign->isChecked(),
-        .textAlignValue = textAlign >= 0 && textAlign < 3 ? textAligns[textAlign] : VideoTextAlign::None,
+        .textAlignValue = valueAt(textAlignRows, cboTextAlign->currentIndex(), VideoTextAlign::None),
         .space = chkSpace->isChecked(),
         .hspace = txtHSpace->text(),
         .vspace = txtVSpace->text(),
         .alt = chkAlt->isChecked(),
         .altText = txtAlt->text(),
         .ismap = chkIsmap->isChecked(),
+        .control = chkControl->isChecked(),
         .loop = chkLoop->isChecked(),
         .infinite = chkInfinite->isChecked(),
         .loopCount = txtLoop->text(),

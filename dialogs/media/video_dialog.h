@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/media/video_tag.h"
 
 class QCheckBox;
@@ -22,6 +23,7 @@ public:
 
     void reset() override;
     VideoOptions options() const;
+    void setOptions(const VideoOptions &options);
 
     QTabWidget *PageControl1;
 
@@ -71,3 +73,7 @@ private:
     QWidget *makeBasicPage();
     QWidget *makeExtendedPage();
 };
+
+// Puts an IMG tag for the video clip in front of the selection, which stays.
+inline constexpr DocumentCommand MMVideoClick =
+    &dialogCommand<TfrmVideo, videoTag, Placement::BeforeSelection>;

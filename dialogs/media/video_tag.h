@@ -28,6 +28,7 @@ struct VideoOptions {
     bool alt = false;           // 表示するﾃｷｽﾄ
     QString altText{};
     bool ismap = false;         // ｻｰﾊﾞｰｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ
+    bool control = false;       // ｺﾝﾄﾛｰﾙ: shown and kept, never written
     bool loop = false;          // 再生回数
     bool infinite = false;      // 無限ﾙｰﾌﾟ
     QString loopCount{};
@@ -35,6 +36,8 @@ struct VideoOptions {
     bool mouseOver = false;     //            ﾏｳｽを上に乗せた時
     bool usemap = false;        // ｸﾗｲｱﾝﾄｻｲﾄﾞｲﾒｰｼﾞﾏｯﾌﾟ
     QString mapName{};
+
+    bool operator==(const VideoOptions &) const = default;
 };
 
 // <IMG SRC="b.gif" DYNSRC="a.avi" WIDTH=160 HEIGHT=120 ALIGN=left BORDER=0 ALIGN=top

@@ -24,8 +24,13 @@ TfrmBase::TfrmBase(QWidget *parent)
 
 void TfrmBase::reset()
 {
-    sizeSlider->setPosition(4);
+    setOptions({.sizeValue = u"4"_s});
     TrackBar1->setFocus();
+}
+
+void TfrmBase::setOptions(const BaseFontOptions &o)
+{
+    sizeSlider->setValue(o.sizeValue);
 }
 
 BaseFontOptions TfrmBase::options() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/text/font_tag.h"
 
 class QLabel;
@@ -17,9 +18,14 @@ public:
 
     void reset() override;
     BaseFontOptions options() const;
+    void setOptions(const BaseFontOptions &options);
 
     SizeSlider *sizeSlider;
     QSlider *TrackBar1;
     QLabel *lblSize;
     QLineEdit *txtSize;
 };
+
+// Puts BASEFONT in front of the selection.
+inline constexpr DocumentCommand FontBaseClick =
+    &dialogCommand<TfrmBase, baseFontTag, Placement::BeforeSelection>;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
-#include "dialogs/text/color_picker.h"
+#include "dialogs/color_picker.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/dialog_owner.h"
 #include "dialogs/text/bgc_data_dialog.h"
-#include "dialogs/text/color_code.h"
+#include "dialogs/color_code.h"
 #include "document/apply_tag.h"
 
 using namespace Qt::StringLiterals;
@@ -34,11 +34,11 @@ std::optional<QColor> askColor(const QString &caption)
 void ColorClick(TMDIChild &doc, QObject *)
 {
     if (const std::optional<QColor> color = askColor(u"色"_s))
-        applyTag(doc, colorCodeTag(*color), InsertMode::ReplaceSelection, Capture::None);
+        applyTag(doc, colorCodeTag(*color), Placement::ReplacingSelection);
 }
 
 void HyoBgcDataClick(TMDIChild &doc, QObject *)
 {
     if (const std::optional<QColor> color = askColor(u"背景色付きデータ"_s))
-        applyTag(doc, coloredCellTag(*color), InsertMode::ReplaceSelection, Capture::Selection);
+        applyTag(doc, coloredCellTag(*color), Placement::AroundSelection);
 }

@@ -68,15 +68,20 @@ TfrmFont::TfrmFont(QWidget *parent)
 
 void TfrmFont::reset()
 {
-    sizeSlider->setPosition(4);
-    picker->setColor(Qt::black);
-    cboSize->setCurrentIndex(0);
-    txtFont->clear();
-    chkSize->setChecked(true);
-    chkColor->setChecked(true);
-    chkSSize->setChecked(false);
-    chkFont->setChecked(false);
+    setOptions({.size = true, .sizeValue = u"4"_s, .relativeValue = u"+4"_s, .color = true});
     TrackBar1->setFocus();
+}
+
+void TfrmFont::setOptions(const FontOptions &o)
+{
+    chkSize->setChecked(o.size);
+    sizeSlider->setValue(o.sizeValue);
+    chkSSize->setChecked(o.relativeSize);
+    cboSize->setCurrentIndex(cboSize->findText(o.relativeValue));
+    chkColor->setChecked(o.color);
+    picker->setColor(o.colorValue);
+    chkFont->setChecked(o.face);
+    txtFont->setText(o.faceName);
 }
 
 FontOptions TfrmFont::options() const

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
-#include "dialogs/text/color_picker.h"
+#include "dialogs/dialog_command.h"
+#include "dialogs/color_picker.h"
 #include "dialogs/text/font_tag.h"
 
 class QCheckBox;
@@ -22,6 +23,7 @@ public:
 
     void reset() override;
     FontOptions options() const;
+    void setOptions(const FontOptions &options);
 
     QFrame *panel;
     QCheckBox *chkSize;
@@ -39,3 +41,7 @@ public:
 private:
     StandardColorDialog m_colorDialog;
 };
+
+// Wraps the selection in FONT with the size, colour and face chosen here.
+inline constexpr DocumentCommand FontColorClick =
+    &dialogCommand<TfrmFont, fontTag, Placement::AroundSelection>;

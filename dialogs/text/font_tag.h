@@ -16,6 +16,8 @@ struct FontOptions {
     QColor colorValue{};
     bool face = false;
     QString faceName{};           // as typed, empty included
+
+    bool operator==(const FontOptions &) const = default;
 };
 
 // "<FONT SIZE=4 COLOR=#FF0000 FACE="Gothic">" … "</FONT>": the attributes in
@@ -24,6 +26,8 @@ TagTexts fontTag(const FontOptions &options);
 
 struct BaseFontOptions {
     QString sizeValue{};          // the slider position, "1" to "7"
+
+    bool operator==(const BaseFontOptions &) const = default;
 };
 
 // "<BASEFONT SIZE=4>", no end tag.

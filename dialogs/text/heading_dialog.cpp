@@ -63,15 +63,25 @@ TfrmTitle::TfrmTitle(QWidget *parent)
 
 void TfrmTitle::reset()
 {
-    sizeSlider->setPosition(4);
-    optLeft->setChecked(true);
-    txtPosition->setText(u"left"_s);
+    // The 位置 box stays as the user left it.
+    setOptions({.level = u"3"_s, .align = chkPosition->isChecked() ? u"left"_s : QString()});
     TrackBar1->setFocus();
+}
+
+void TfrmTitle::setOptions(const HeadingOptions &o)
+{
+    sizeSlider->setValue(o.level);
+    chkPosition->setChecked(!o.align.isEmpty());
+    // Unticked, the buttons still show left.
+    const QString align = o.align.isEmpty() ? u"left"_s : o.align;
+    (align == u"center"_s ? optCenter : align == u"right"_s ? optRight : optLeft)->setChecked(true);
+    txtPosition->setText(align);
 }
 
 HeadingOptions TfrmTitle::options() const
 {
-    return {.level = txtSize->text(), .align = txtPosition->text()};
+    return {.level = txtSize->text(),
+            .align = chkPosition->isChecked() ? txtPosition->text() : QString()};
 }
 
 void TfrmTitle::checkAtOk()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
+#include "dialogs/dialog_command.h"
 #include "dialogs/text/heading_tag.h"
 
 class QCheckBox;
@@ -22,6 +23,7 @@ public:
 
     void reset() override;
     HeadingOptions options() const;
+    void setOptions(const HeadingOptions &options);
 
     QFrame *panel;
     SizeSlider *sizeSlider;
@@ -43,3 +45,7 @@ constexpr int HeadingLevel(int position)
 {
     return 7 - position;
 }
+
+// Wraps the selection in the heading H1 to H6 chosen here.
+inline constexpr DocumentCommand MidashiClick =
+    &dialogCommand<TfrmTitle, headingTag, Placement::AroundSelection>;

@@ -13,7 +13,7 @@ namespace {
 // captured.
 void putList(TMDIChild &doc, const TagTexts &list)
 {
-    applyTag(doc, list, InsertMode::ReplaceSelection, Capture::None);
+    applyTag(doc, list, Placement::ReplacingSelection);
 }
 
 } // namespace
@@ -23,7 +23,7 @@ void ListMarkClick(TMDIChild &doc, QObject *)
     TfrmMarkList &dlg = attributeDialog<TfrmMarkList>();
     if (!dlg.run())
         return;
-    putList(doc, bulletedList(doc.txtDoc->selectedTextCrLf(), dlg.markType()));
+    putList(doc, bulletedList(doc.txtDoc->selectedTextCrLf(), dlg.options().markType));
 }
 
 void ListNumberClick(TMDIChild &doc, QObject *)

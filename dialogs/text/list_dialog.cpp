@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <initializer_list>
 
 using namespace Qt::StringLiterals;
 
@@ -16,10 +17,26 @@ namespace {
 
 // A radio button that, when chosen by any means (click, arrow keys, reset),
 // puts `type` in `holder`.
+constexpr char typeProperty[] = "listType";
+
+// Chooses the button of `type`, or `fallback` when no button has it.
+void chooseType(std::initializer_list<QRadioButton *> buttons, const QString &type,
+                QRadioButton *fallback)
+{
+    for (QRadioButton *button : buttons) {
+        if (button->property(typeProperty).toString() == type) {
+            button->setChecked(true);
+            return;
+        }
+    }
+    fallback->setChecked(true);
+}
+
 QRadioButton *typeButton(QWidget *dialog, const char *name, const QString &caption,
                          QString &holder, const QString &type)
 {
     QRadioButton *button = makeRadio(dialog, name, caption);
+    button->setProperty(typeProperty, type);
     QObject::connect(button, &QRadioButton::toggled, dialog, [&holder, type](bool checked) {
         if (checked)
             holder = type;
@@ -109,8 +126,13 @@ TfrmMarkList::TfrmMarkList(QWidget *parent)
 
 void TfrmMarkList::reset()
 {
-    optDisk->setChecked(true);
+    setOptions({u"disk"_s});
     optDisk->setFocus();
+}
+
+void TfrmMarkList::setOptions(const BulletedListOptions &o)
+{
+    chooseType({optSquare, optDisk, optCircle}, o.markType, optDisk);
 }
 
 TfrmNumList::TfrmNumList(QWidget *parent)
@@ -131,8 +153,7 @@ TfrmNumList::TfrmNumList(QWidget *parent)
     body()->addLayout(types);
 
     auto *startRow = new QHBoxLayout;
-    auto *startLabel = new QLabel(u"開始の番号"_s, this);
-    startLabel->setBuddy(txtStart);
+    auto *startLabel = makeLabel(this, "", u"開始の番号"_s, txtStart);
     startRow->addWidget(startLabel);
     startRow->addWidget(txtStart);
     startRow->addStretch();
@@ -145,9 +166,15 @@ TfrmNumList::TfrmNumList(QWidget *parent)
 
 void TfrmNumList::reset()
 {
-    txtStart->setText(u"1"_s);
-    optUpperLetter->setChecked(true);
+    setOptions({u"A"_s, u"1"_s});
     optUpperLetter->setFocus();
+}
+
+void TfrmNumList::setOptions(const NumberedListOptions &o)
+{
+    chooseType({optUpperLetter, optLowerLetter, optUpperRoman, optLowerRoman, optArabic}, o.numberType,
+               optUpperLetter);
+    txtStart->setText(o.start);
 }
 
 NumberedListOptions TfrmNumList::options() const

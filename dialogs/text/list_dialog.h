@@ -35,8 +35,8 @@ public:
     explicit TfrmMarkList(QWidget *parent = nullptr);
 
     void reset() override;
-    // "square", "disk" or "circle".
-    QString markType() const { return m_markType; }
+    BulletedListOptions options() const { return {m_markType}; }
+    void setOptions(const BulletedListOptions &options);
 
     QRadioButton *optSquare;
     QRadioButton *optDisk;
@@ -60,6 +60,7 @@ public:
 
     void reset() override;
     NumberedListOptions options() const;
+    void setOptions(const NumberedListOptions &options);
 
     QRadioButton *optUpperLetter;
     QRadioButton *optLowerLetter;

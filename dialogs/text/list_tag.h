@@ -12,9 +12,17 @@
 // The whole list goes in StartTag, in place of the selection; EndTag stays
 // empty.
 
+struct BulletedListOptions {
+    QString markType{};    // "square", "disk" or "circle"
+
+    bool operator==(const BulletedListOptions &) const = default;
+};
+
 struct NumberedListOptions {
-    QString numberType;  // "A", "a", "I", "i" or "1"
-    QString start;       // as typed
+    QString numberType{};  // "A", "a", "I", "i" or "1"
+    QString start{};       // as typed
+
+    bool operator==(const NumberedListOptions &) const = default;
 };
 
 // "<UL>" CR LF "<LI TYPE=disk>apple" CR LF "<LI>banana" CR LF "</UL>" CR LF;

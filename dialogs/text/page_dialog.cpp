@@ -38,14 +38,7 @@ TfrmPage::TfrmPage(QWidget *parent)
 
     // The page starts in the colours of untouched options; from then on the
     // samples and the preview hold them for the run.
-    const PageOptions start;
-    lblText->setColor(start.text);
-    lblLink->setColor(start.link);
-    lblVlink->setColor(start.vlink);
-    lblAlink->setColor(start.alink);
-    setBackground(start.back);
-    chkColor->setChecked(true);
-    selectTarget(Target::Text);
+    setOptions({});
 
     // The preview, the target's name and the picker go together.
     enableWhileChecked(chkColor, {pnlBack, lblType, picker});
@@ -111,26 +104,15 @@ QWidget *TfrmPage::makeExtendedPage()
     auto *page = new QWidget;
     chkPattern = makeCheck(page, "chkPattern", u"背景ﾊﾟﾀｰﾝ"_s);
     txtFilename = makeEdit(page, "txtFilename", u"背景ﾊﾟﾀｰﾝ"_s);
-    BitBtn1 = new QToolButton(page);
-    nameControl(BitBtn1, "BitBtn1", u"背景ﾊﾟﾀｰﾝ"_s);
-    BitBtn1->setText(u"..."_s);
-    BitBtn1->setToolTip(u"参照"_s);
-    connect(BitBtn1, &QToolButton::clicked, this, &TfrmPage::browse);
+    BitBtn1 = makeBrowseButton(page, "BitBtn1", txtFilename, gifFileFilter, NameCase::Keep,
+                               u"背景ﾊﾟﾀｰﾝ"_s);
     chkBgproperties = makeCheck(page, "chkBgproperties", u"ｽｸﾛｰﾙしない背景"_s);
 
     chkMargin = makeCheck(page, "chkMargin", u"ﾏｰｼﾞﾝ"_s);
-    lblLeft = new QLabel(u"左"_s, page);
-    lblLeft->setObjectName(u"lblLeft"_s);
-    txtLeft = makeEdit(page, "txtLeft", u"左"_s);
-    lblLeft->setBuddy(txtLeft);
-    lblTop = new QLabel(u"上"_s, page);
-    lblTop->setObjectName(u"lblTop"_s);
-    txtTop = makeEdit(page, "txtTop", u"上"_s);
-    lblTop->setBuddy(txtTop);
-    // Room for a few digits; the field grows with the font at any scale.
-    const int numberWidth = txtLeft->fontMetrics().horizontalAdvance(u"0000000"_s);
-    txtLeft->setFixedWidth(numberWidth);
-    txtTop->setFixedWidth(numberWidth);
+    txtLeft = makeNumberEdit(page, "txtLeft", u"左"_s);
+    lblLeft = makeLabel(page, "lblLeft", u"左"_s, txtLeft);
+    txtTop = makeNumberEdit(page, "txtTop", u"上"_s);
+    lblTop = makeLabel(page, "lblTop", u"上"_s, txtTop);
 
     auto *file = new QHBoxLayout;
     file->addWidget(txtFilename, 1);
@@ -157,15 +139,34 @@ QWidget *TfrmPage::makeExtendedPage()
 
 void TfrmPage::reset()
 {
-    txtFilename->clear();
+    // The colours and the pattern box stay as the user left them.
+    const PageOptions kept = options();
+    setOptions({.pattern = kept.pattern,
+                .back = kept.back,
+                .text = kept.text,
+                .link = kept.link,
+                .vlink = kept.vlink,
+                .alink = kept.alink});
     selectTarget(Target::Text);
-    chkBgproperties->setChecked(false);
-    chkMargin->setChecked(false);
-    txtTop->clear();
-    txtLeft->clear();
-    chkColor->setChecked(true);
     PageControl->setCurrentIndex(0);
     chkColor->setFocus();
+}
+
+void TfrmPage::setOptions(const PageOptions &o)
+{
+    chkPattern->setChecked(o.pattern);
+    txtFilename->setText(o.fileName);
+    chkColor->setChecked(o.color);
+    setBackground(o.back);
+    lblText->setColor(o.text);
+    lblLink->setColor(o.link);
+    lblVlink->setColor(o.vlink);
+    lblAlink->setColor(o.alink);
+    selectTarget(m_target);
+    chkBgproperties->setChecked(o.bgproperties);
+    chkMargin->setChecked(o.margin);
+    txtLeft->setText(o.left);
+    txtTop->setText(o.top);
 }
 
 void TfrmPage::checkAtOk()
@@ -176,20 +177,20 @@ void TfrmPage::checkAtOk()
 
 PageOptions TfrmPage::options() const
 {
-    PageOptions o;
-    o.pattern = chkPattern->isChecked();
-    o.fileName = txtFilename->text();
-    o.color = chkColor->isChecked();
-    o.back = pnlBack->color();
-    o.text = lblText->color();
-    o.link = lblLink->color();
-    o.vlink = lblVlink->color();
-    o.alink = lblAlink->color();
-    o.bgproperties = chkBgproperties->isChecked();
-    o.margin = chkMargin->isChecked();
-    o.left = txtLeft->text();
-    o.top = txtTop->text();
-    return o;
+    return {
+        .pattern = chkPattern->isChecked(),
+        .fileName = txtFilename->text(),
+        .color = chkColor->isChecked(),
+        .back = pnlBack->color(),
+        .text = lblText->color(),
+        .link = lblLink->color(),
+        .vlink = lblVlink->color(),
+        .alink = lblAlink->color(),
+        .bgproperties = chkBgproperties->isChecked(),
+        .margin = chkMargin->isChecked(),
+        .left = txtLeft->text(),
+        .top = txtTop->text(),
+    };
 }
 
 QString TfrmPage::PageColorTarget() const
@@ -250,11 +251,4 @@ void TfrmPage::setBackground(const QColor &color)
 {
     pnlBack->setColor(color);
     lblBack->setColor(readableOn(color));
-}
-
-void TfrmPage::browse()
-{
-    if (const std::optional<QString> name = browseFileName(
-            this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Keep))
-        txtFilename->setText(*name);
 }

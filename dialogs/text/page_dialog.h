@@ -1,7 +1,8 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
-#include "dialogs/text/color_picker.h"
+#include "dialogs/dialog_command.h"
+#include "dialogs/color_picker.h"
 #include "dialogs/text/page_tag.h"
 
 class PagePreview;
@@ -24,6 +25,7 @@ public:
 
     void reset() override;
     PageOptions options() const;
+    void setOptions(const PageOptions &options);
 
     // Which colour the picker sets: "TEXT", "LINK", "VLINK", "ALINK" or "BACK".
     QString PageColorTarget() const;
@@ -65,8 +67,11 @@ private:
     void setBackground(const QColor &color);
     PageSample *sampleOf(Target target) const;
     QColor colorOf(Target target) const;
-    void browse();
 
     StandardColorDialog m_colorDialog;
     Target m_target = Target::Text;
 };
+
+// Wraps the selection in a BODY element with the colours, background and margins chosen here.
+inline constexpr DocumentCommand PageConfigClick =
+    &dialogCommand<TfrmPage, pageTag, Placement::AroundSelection>;

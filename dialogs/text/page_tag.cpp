@@ -1,6 +1,6 @@
 #include "dialogs/text/page_tag.h"
 
-#include "dialogs/text/color_code.h"
+#include "dialogs/color_code.h"
 
 using namespace Qt::StringLiterals;
 

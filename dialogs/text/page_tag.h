@@ -19,6 +19,8 @@ struct PageOptions {
     bool margin = false;        // ﾏｰｼﾞﾝ
     QString left{};
     QString top{};
+
+    bool operator==(const PageOptions &) const = default;
 };
 
 // <BODY BACKGROUND="back.gif" BGCOLOR=#C0C0C0 TEXT=#000000 LINK=#0000FF

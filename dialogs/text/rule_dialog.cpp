@@ -19,9 +19,9 @@ TfrmLine::TfrmLine(QWidget *parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     chkSize = makeCheck(panel, "chkSize", u"太さ"_s);
-    txtSize = makeEdit(panel, "txtSize", u"太さ"_s);
+    txtSize = makeNumberEdit(panel, "txtSize", u"太さ"_s);
     chkWidth = makeCheck(panel, "chkWidth", u"長さ"_s);
-    txtWidth = makeEdit(panel, "txtWidth", u"長さ"_s);
+    txtWidth = makeNumberEdit(panel, "txtWidth", u"長さ"_s);
     cboTani = makeList(panel, "cboTani", {u"ﾋﾟｸｾﾙ"_s, u"ﾊﾟｰｾﾝﾄ"_s}, u"長さ"_s);
     chkPos = makeCheck(panel, "chkPos", u"位置"_s);
     cboPos = makeList(panel, "cboPos", {u"左寄せ"_s, u"中央"_s, u"右寄せ"_s}, u"位置"_s);
@@ -29,10 +29,6 @@ TfrmLine::TfrmLine(QWidget *parent)
     chkColor = makeCheck(panel, "chkColor", u"色"_s);
     picker = new ColorPicker(m_colorDialog, u"色"_s, panel);
 
-    // Room for a few digits; the fields grow with the font at any scale.
-    const int numberWidth = txtSize->fontMetrics().horizontalAdvance(u"00000000"_s);
-    txtSize->setFixedWidth(numberWidth);
-    txtWidth->setFixedWidth(numberWidth);
 
     auto *width = new QHBoxLayout;
     width->addWidget(txtWidth);
@@ -59,16 +55,25 @@ TfrmLine::TfrmLine(QWidget *parent)
 
 void TfrmLine::reset()
 {
-    chkSize->setChecked(false);
-    chkWidth->setChecked(false);
-    chkPos->setChecked(false);
-    chkNoShade->setChecked(false);
-    txtSize->clear();
-    txtWidth->clear();
-    cboTani->setCurrentIndex(0);
-    cboPos->setCurrentIndex(0);
-    picker->setColor(Qt::black);
+    // The colour box stays as the user left it.
+    setOptions({.color = chkColor->isChecked()});
     chkSize->setFocus();
+}
+
+constexpr RuleAlign alignRows[] = {RuleAlign::Left, RuleAlign::Center, RuleAlign::Right};
+
+void TfrmLine::setOptions(const RuleOptions &o)
+{
+    chkSize->setChecked(o.size);
+    txtSize->setText(o.sizeValue);
+    chkWidth->setChecked(o.width);
+    txtWidth->setText(o.widthValue);
+    cboTani->setCurrentIndex(o.percent ? 1 : 0);
+    chkPos->setChecked(o.position);
+    cboPos->setCurrentIndex(rowOf(alignRows, o.align));
+    chkColor->setChecked(o.color);
+    picker->setColor(o.colorValue);
+    chkNoShade->setChecked(o.noShade);
 }
 
 void TfrmLine::checkAtOk()
@@ -81,26 +86,16 @@ void TfrmLine::checkAtOk()
 
 RuleOptions TfrmLine::options() const
 {
-    RuleOptions o;
-    o.size = chkSize->isChecked();
-    o.sizeValue = txtSize->text();
-    o.width = chkWidth->isChecked();
-    o.widthValue = txtWidth->text();
-    o.percent = cboTani->currentIndex() == 1;
-    o.position = chkPos->isChecked();
-    switch (cboPos->currentIndex()) {
-    case 0:
-        o.align = RuleAlign::Left;
-        break;
-    case 1:
-        o.align = RuleAlign::Center;
-        break;
-    default:
-        o.align = RuleAlign::Right;
-        break;
-    }
-    o.color = chkColor->isChecked();
-    o.colorValue = picker->color();
-    o.noShade = chkNoShade->isChecked();
-    return o;
+    return {
+        .size = chkSize->isChecked(),
+        .sizeValue = txtSize->text(),
+        .width = chkWidth->isChecked(),
+        .widthValue = txtWidth->text(),
+        .percent = cboTani->currentIndex() == 1,
+        .position = chkPos->isChecked(),
+        .align = valueAt(alignRows, cboPos->currentIndex(), RuleAlign::Right),
+        .color = chkColor->isChecked(),
+        .colorValue = picker->color(),
+        .noShade = chkNoShade->isChecked(),
+    };
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
-#include "dialogs/text/color_picker.h"
+#include "dialogs/dialog_command.h"
+#include "dialogs/color_picker.h"
 #include "dialogs/text/rule_tag.h"
 
 class QCheckBox;
@@ -18,6 +19,7 @@ public:
 
     void reset() override;
     RuleOptions options() const;
+    void setOptions(const RuleOptions &options);
 
     QCheckBox *chkSize;
     QLineEdit *txtSize;
@@ -36,3 +38,7 @@ protected:
 private:
     StandardColorDialog m_colorDialog;
 };
+
+// Puts the rule chosen here on its own line after the selection.
+inline constexpr DocumentCommand PageKeisenClick =
+    &dialogCommand<TfrmLine, ruleTag, Placement::AfterSelection>;

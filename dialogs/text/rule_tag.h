@@ -19,6 +19,8 @@ struct RuleOptions {
     bool color = false;         // 色
     QColor colorValue = Qt::black;
     bool noShade = false;       // 影のない黒い線
+
+    bool operator==(const RuleOptions &) const = default;
 };
 
 // <HR SIZE=3 WIDTH="50%" ALIGN=center COLOR=#FF0000 NOSHADE> CR LF

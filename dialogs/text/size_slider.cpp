@@ -70,6 +70,14 @@ bool SizeSlider::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+void SizeSlider::setValue(const QString &value)
+{
+    for (int position = 1; position <= int(m_points.size()); ++position) {
+        if (QString::number(m_valueOf(position)) == value)
+            setPosition(position);
+    }
+}
+
 void SizeSlider::positionChanged(int position)
 {
     QFont font = lblSize->font();

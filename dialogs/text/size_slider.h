@@ -37,6 +37,9 @@ public:
     // Moves the slider and runs the change steps even when it stays put, as
     // a dialog does once on show.
     void setPosition(int position);
+    // Moves the slider to the position whose value reads `value`; any other
+    // text leaves it where it is.
+    void setValue(const QString &value);
 
     QSlider *TrackBar1;
     QLabel *lblSize;

@@ -8,7 +8,7 @@ namespace {
 
 void wrap(TMDIChild &doc, const QString &start, const QString &end)
 {
-    applyTag(doc, {start, end}, InsertMode::ReplaceSelection, Capture::Selection);
+    applyTag(doc, {start, end}, Placement::AroundSelection);
 }
 
 } // namespace

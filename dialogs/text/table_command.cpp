@@ -18,5 +18,5 @@ void insertTable(TMDIChild &doc, const TableOptions &options)
     // another and the selection ends up after the last; Undo takes back
     // only that last one.
     for (const QString &line : tablePieces(options))
-        applyTag(doc, {line, {}}, InsertMode::BeforeSelection, Capture::None);
+        applyTag(doc, {line, {}}, Placement::BeforeSelection);
 }

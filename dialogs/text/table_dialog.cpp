@@ -149,21 +149,14 @@ namespace {
 const QStringList alignItems = {u"左寄せ"_s, u"中央"_s, u"右寄せ"_s};
 const QStringList unitItems = {u"ﾋﾟｸｾﾙ"_s, u"ﾊﾟｰｾﾝﾄ"_s};
 
-TableAlign alignAt(int index)
-{
-    switch (index) {
-    case 0: return TableAlign::Left;
-    case 1: return TableAlign::Center;
-    default: return TableAlign::Right;
-    }
-}
+constexpr TableAlign alignRows[] = {TableAlign::Left, TableAlign::Center, TableAlign::Right};
+constexpr CellVAlign vAlignRows[] = {CellVAlign::Top, CellVAlign::Middle, CellVAlign::Bottom};
+constexpr CaptionSide sideRows[] = {CaptionSide::Top, CaptionSide::Bottom};
 
-// Wide enough for a number, at any scale.
-QLineEdit *numberEdit(QWidget *parent, const char *name, const QString &label = {})
+// A heading count shows as typed; an unticked 0 is the empty box it came from.
+QString countText(bool on, int count)
 {
-    QLineEdit *edit = makeEdit(parent, name, label);
-    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(u"00000000"_s) + 12);
-    return edit;
+    return on || count != 0 ? QString::number(count) : QString();
 }
 
 } // namespace
@@ -212,7 +205,6 @@ TfrmHyo::TfrmHyo(QWidget *parent)
             chkBackGround->setChecked(false);
     });
 
-    connect(cmdBackGround, &QToolButton::clicked, this, &TfrmHyo::browseBackground);
     txtRows->installEventFilter(this);
     txtCols->installEventFilter(this);
 }
@@ -222,27 +214,25 @@ QWidget *TfrmHyo::makeBasicPage()
     auto *page = new QWidget;
     chkPos = makeCheck(page, "chkPos", u"表の位置"_s);
     cboPos = makeList(page, "cboPos", alignItems, u"表の位置"_s);
-    auto *lblRows = new QLabel(u"行数"_s, page);
-    txtRows = numberEdit(page, "txtRows", u"行数"_s);
-    lblRows->setBuddy(txtRows);
-    auto *lblCols = new QLabel(u"列数"_s, page);
-    txtCols = numberEdit(page, "txtCols", u"列数"_s);
-    lblCols->setBuddy(txtCols);
+    txtRows = makeNumberEdit(page, "txtRows", u"行数"_s);
+    auto *lblRows = makeLabel(page, "", u"行数"_s, txtRows);
+    txtCols = makeNumberEdit(page, "txtCols", u"列数"_s);
+    auto *lblCols = makeLabel(page, "", u"列数"_s, txtCols);
     chkFixedRows = makeCheck(page, "chkFixedRows", u"行見出し"_s);
-    txtFixedRows = numberEdit(page, "txtFixedRows", u"行見出し"_s);
+    txtFixedRows = makeNumberEdit(page, "txtFixedRows", u"行見出し"_s);
     chkFixedCols = makeCheck(page, "chkFixedCols", u"列見出し"_s);
-    txtFixedCols = numberEdit(page, "txtFixedCols", u"列見出し"_s);
+    txtFixedCols = makeNumberEdit(page, "txtFixedCols", u"列見出し"_s);
     chkBorder = makeCheck(page, "chkBorder", u"外枠の線の太さ"_s);
-    txtBorder = numberEdit(page, "txtBorder", u"外枠の線の太さ"_s);
+    txtBorder = makeNumberEdit(page, "txtBorder", u"外枠の線の太さ"_s);
     chkCellSpacing = makeCheck(page, "chkCellSpacing", u"線の太さ"_s);
-    txtCellSpacing = numberEdit(page, "txtCellSpacing", u"線の太さ"_s);
+    txtCellSpacing = makeNumberEdit(page, "txtCellSpacing", u"線の太さ"_s);
     chkCellPadding = makeCheck(page, "chkCellPadding", u"罫線とﾃｷｽﾄの間隔"_s);
-    txtCellPadding = numberEdit(page, "txtCellPadding", u"罫線とﾃｷｽﾄの間隔"_s);
+    txtCellPadding = makeNumberEdit(page, "txtCellPadding", u"罫線とﾃｷｽﾄの間隔"_s);
     chkWidth = makeCheck(page, "chkWidth", u"表の幅"_s);
-    txtWidth = numberEdit(page, "txtWidth", u"表の幅"_s);
+    txtWidth = makeNumberEdit(page, "txtWidth", u"表の幅"_s);
     cboTaniW = makeList(page, "cboTaniW", unitItems, u"表の幅"_s);
     chkHeight = makeCheck(page, "chkHeight", u"表の高さ"_s);
-    txtHeight = numberEdit(page, "txtHeight", u"表の高さ"_s);
+    txtHeight = makeNumberEdit(page, "txtHeight", u"表の高さ"_s);
     cboTaniH = makeList(page, "cboTaniH", unitItems, u"表の高さ"_s);
     chkCaption = makeCheck(page, "chkCaption", u"表題"_s);
     txtCaption = makeEdit(page, "txtCaption", u"表題"_s);
@@ -316,10 +306,8 @@ QWidget *TfrmHyo::makeExtendedPage()
 
     chkBackGround = makeCheck(page, "chkBackGround", u"表の背景"_s);
     txtFilename = makeEdit(page, "txtFilename", u"表の背景"_s);
-    cmdBackGround = new QToolButton(page);
-    nameControl(cmdBackGround, "cmdBackGround");
-    cmdBackGround->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    cmdBackGround->setToolTip(u"参照"_s);
+    cmdBackGround = makeBrowseButton(page, "cmdBackGround", txtFilename, gifFileFilter, NameCase::Lower,
+                                     {});
     grid->addWidget(chkBackGround, 0, 0);
     grid->addWidget(txtFilename, 0, 1);
     grid->addWidget(cmdBackGround, 0, 2);
@@ -370,32 +358,58 @@ QWidget *TfrmHyo::makeExtendedPage()
     return page;
 }
 
-void TfrmHyo::browseBackground()
-{
-    if (const std::optional<QString> name = browseFileName(
-                this, u"GIFﾌｧｲﾙ(*.GIF)|*.GIF|全てのﾌｧｲﾙ(*.*)|*.*"_s, NameCase::Lower))
-        txtFilename->setText(*name);
-}
-
 void TfrmHyo::reset()
 {
+    // The cell texts stay for the run.
+    setOptions({.rows = 5, .cols = 5, .cells = gridTexts(5, 5)});
     PageControl->setCurrentIndex(0);
-    txtCols->setText(u"5"_s);
-    txtRows->setText(u"5"_s);
-    for (QCheckBox *box : {chkPos, chkFixedRows, chkFixedCols, chkBorder, chkCellSpacing,
-                           chkCellPadding, chkWidth, chkHeight, chkCaption, chkBackGround,
-                           chkBackColor, chkBorderColor, chkBorderColorLight,
-                           chkBorderColorDark, chkTVAlign})
-        box->setChecked(false);
-    for (QLineEdit *field : {txtFixedRows, txtFixedCols, txtBorder, txtCellSpacing,
-                             txtCellPadding, txtWidth, txtHeight, txtCaption, txtFilename})
-        field->clear();
-    for (QComboBox *list : {cboPos, cboTaniW, cboTaniH, cboValign, cboCaptionPos, cboTVAlign})
-        list->setCurrentIndex(0);
-    for (ColorPanel *panel : {pnlBackColor, pnlBorderColor, pnlBorderColorLight, pnlBorderColorDark})
-        panel->setColor(Qt::white);
-    sizeGridToFields();
     txtRows->setFocus();
+}
+
+void TfrmHyo::setOptions(const TableOptions &o)
+{
+    chkPos->setChecked(o.pos);
+    cboPos->setCurrentIndex(rowOf(alignRows, o.posAlign));
+    chkBackGround->setChecked(o.background);
+    txtFilename->setText(o.backgroundFile);
+    chkBackColor->setChecked(o.backColor);
+    pnlBackColor->setColor(o.backColorValue);
+    chkBorderColor->setChecked(o.borderColor);
+    pnlBorderColor->setColor(o.borderColorValue);
+    chkBorderColorLight->setChecked(o.borderColorLight);
+    pnlBorderColorLight->setColor(o.borderColorLightValue);
+    chkBorderColorDark->setChecked(o.borderColorDark);
+    pnlBorderColorDark->setColor(o.borderColorDarkValue);
+    chkTVAlign->setChecked(o.textVAlign);
+    cboTVAlign->setCurrentIndex(rowOf(vAlignRows, o.textVAlignValue));
+    chkBorder->setChecked(o.border);
+    txtBorder->setText(o.borderValue);
+    chkCellSpacing->setChecked(o.cellSpacing);
+    txtCellSpacing->setText(o.cellSpacingValue);
+    chkCellPadding->setChecked(o.cellPadding);
+    txtCellPadding->setText(o.cellPaddingValue);
+    chkWidth->setChecked(o.width);
+    txtWidth->setText(o.widthValue);
+    cboTaniW->setCurrentIndex(o.widthPercent ? 1 : 0);
+    chkHeight->setChecked(o.height);
+    txtHeight->setText(o.heightValue);
+    cboTaniH->setCurrentIndex(o.heightPercent ? 1 : 0);
+    chkCaption->setChecked(o.caption);
+    txtCaption->setText(o.captionText);
+    cboCaptionPos->setCurrentIndex(rowOf(sideRows, o.captionSide));
+    cboValign->setCurrentIndex(rowOf(alignRows, o.captionAlign));
+    chkFixedRows->setChecked(o.fixedRows);
+    txtFixedRows->setText(countText(o.fixedRows, o.fixedRowsCount));
+    chkFixedCols->setChecked(o.fixedCols);
+    txtFixedCols->setText(countText(o.fixedCols, o.fixedColsCount));
+    txtRows->setText(QString::number(o.rows));
+    txtCols->setText(QString::number(o.cols));
+    Hyo->setColumnCount(o.cols);
+    Hyo->setRowCount(o.rows);
+    for (int row = 0; row < o.rows; ++row) {
+        for (int col = 0; col < o.cols; ++col)
+            Hyo->setCell(row, col, o.cell(row, col));
+    }
 }
 
 void TfrmHyo::sizeGridToFields()
@@ -448,52 +462,56 @@ void TfrmHyo::checkAtOk()
 
 TableOptions TfrmHyo::options() const
 {
-    TableOptions o;
-    o.pos = chkPos->isChecked();
-    o.posAlign = alignAt(cboPos->currentIndex());
-    o.background = chkBackGround->isChecked();
-    o.backgroundFile = txtFilename->text();
-    o.backColor = chkBackColor->isChecked();
-    o.backColorValue = pnlBackColor->color();
-    o.borderColor = chkBorderColor->isChecked();
-    o.borderColorValue = pnlBorderColor->color();
-    o.borderColorLight = chkBorderColorLight->isChecked();
-    o.borderColorLightValue = pnlBorderColorLight->color();
-    o.borderColorDark = chkBorderColorDark->isChecked();
-    o.borderColorDarkValue = pnlBorderColorDark->color();
-    o.textVAlign = chkTVAlign->isChecked();
-    o.textVAlignValue = cboTVAlign->currentIndex() == 0   ? CellVAlign::Top
-                        : cboTVAlign->currentIndex() == 1 ? CellVAlign::Middle
-                                                          : CellVAlign::Bottom;
-    o.border = chkBorder->isChecked();
-    o.borderValue = txtBorder->text();
-    o.cellSpacing = chkCellSpacing->isChecked();
-    o.cellSpacingValue = txtCellSpacing->text();
-    o.cellPadding = chkCellPadding->isChecked();
-    o.cellPaddingValue = txtCellPadding->text();
-    o.width = chkWidth->isChecked();
-    o.widthValue = txtWidth->text();
-    o.widthPercent = cboTaniW->currentIndex() == 1;
-    o.height = chkHeight->isChecked();
-    o.heightValue = txtHeight->text();
-    o.heightPercent = cboTaniH->currentIndex() == 1;
-
-    o.caption = chkCaption->isChecked();
-    o.captionText = txtCaption->text();
-    o.captionSide = cboCaptionPos->currentIndex() == 0 ? CaptionSide::Top : CaptionSide::Bottom;
-    o.captionAlign = alignAt(cboValign->currentIndex());
-
-    o.fixedRows = chkFixedRows->isChecked();
-    o.fixedRowsCount = wholeNumberValue(txtFixedRows->text()).value_or(0);
-    o.fixedCols = chkFixedCols->isChecked();
-    o.fixedColsCount = wholeNumberValue(txtFixedCols->text()).value_or(0);
-
-    o.rows = Hyo->rowCount();
-    o.cols = Hyo->columnCount();
-    o.cells.reserve(qsizetype(o.rows) * o.cols);
-    for (int row = 0; row < o.rows; ++row) {
-        for (int col = 0; col < o.cols; ++col)
-            o.cells.append(Hyo->cell(row, col));
-    }
+    TableOptions o{
+        .pos = chkPos->isChecked(),
+        .posAlign = valueAt(alignRows, cboPos->currentIndex(), TableAlign::Right),
+        .background = chkBackGround->isChecked(),
+        .backgroundFile = txtFilename->text(),
+        .backColor = chkBackColor->isChecked(),
+        .backColorValue = pnlBackColor->color(),
+        .borderColor = chkBorderColor->isChecked(),
+        .borderColorValue = pnlBorderColor->color(),
+        .borderColorLight = chkBorderColorLight->isChecked(),
+        .borderColorLightValue = pnlBorderColorLight->color(),
+        .borderColorDark = chkBorderColorDark->isChecked(),
+        .borderColorDarkValue = pnlBorderColorDark->color(),
+        .textVAlign = chkTVAlign->isChecked(),
+        .textVAlignValue = valueAt(vAlignRows, cboTVAlign->currentIndex(), CellVAlign::Bottom),
+        .border = chkBorder->isChecked(),
+        .borderValue = txtBorder->text(),
+        .cellSpacing = chkCellSpacing->isChecked(),
+        .cellSpacingValue = txtCellSpacing->text(),
+        .cellPadding = chkCellPadding->isChecked(),
+        .cellPaddingValue = txtCellPadding->text(),
+        .width = chkWidth->isChecked(),
+        .widthValue = txtWidth->text(),
+        .widthPercent = cboTaniW->currentIndex() == 1,
+        .height = chkHeight->isChecked(),
+        .heightValue = txtHeight->text(),
+        .heightPercent = cboTaniH->currentIndex() == 1,
+        .caption = chkCaption->isChecked(),
+        .captionText = txtCaption->text(),
+        .captionSide = valueAt(sideRows, cboCaptionPos->currentIndex(), CaptionSide::Bottom),
+        .captionAlign = valueAt(alignRows, cboValign->currentIndex(), TableAlign::Right),
+        .fixedRows = chkFixedRows->isChecked(),
+        .fixedRowsCount = wholeNumberValue(txtFixedRows->text()).value_or(0),
+        .fixedCols = chkFixedCols->isChecked(),
+        .fixedColsCount = wholeNumberValue(txtFixedCols->text()).value_or(0),
+        .rows = Hyo->rowCount(),
+        .cols = Hyo->columnCount(),
+        .cells = {},
+    };
+    o.cells = gridTexts(o.rows, o.cols);
     return o;
+}
+
+QStringList TfrmHyo::gridTexts(int rows, int cols) const
+{
+    QStringList texts;
+    texts.reserve(qsizetype(rows) * cols);
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < cols; ++col)
+            texts.append(Hyo->cell(row, col));
+    }
+    return texts;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/attribute_dialog.h"
-#include "dialogs/text/color_picker.h"
+#include "dialogs/color_picker.h"
 #include "dialogs/text/table_tag.h"
 
 #include <QAbstractTableModel>
@@ -78,6 +78,7 @@ public:
 
     void reset() override;
     TableOptions options() const;
+    void setOptions(const TableOptions &options);
 
     QTabWidget *PageControl;
 
@@ -140,10 +141,11 @@ private:
     QWidget *makeBasicPage();
     QWidget *makeExtendedPage();
     QToolButton *makeColorButton(QWidget *parent, const char *name, ColorPanel *panel);
-    void browseBackground();
     // The grid takes the size in the row and column fields, or, when one of
     // them is not a whole number, says so and keeps its size.
     void sizeGridToFields();
+    // The texts of the first rows × cols cells, row-major.
+    QStringList gridTexts(int rows, int cols) const;
 
     StandardColorDialog m_colorDialog;
     bool m_sizingGrid = false;

@@ -14,7 +14,7 @@ struct TableOptions {
     bool pos = false;
     TableAlign posAlign = TableAlign::Left;
     bool background = false;
-    QString backgroundFile;
+    QString backgroundFile{};
     bool backColor = false;
     QColor backColorValue = Qt::white;
     bool borderColor = false;
@@ -26,20 +26,20 @@ struct TableOptions {
     bool textVAlign = false;
     CellVAlign textVAlignValue = CellVAlign::Top;
     bool border = false;
-    QString borderValue;
+    QString borderValue{};
     bool cellSpacing = false;
-    QString cellSpacingValue;
+    QString cellSpacingValue{};
     bool cellPadding = false;
-    QString cellPaddingValue;
+    QString cellPaddingValue{};
     bool width = false;
-    QString widthValue;
+    QString widthValue{};
     bool widthPercent = false;
     bool height = false;
-    QString heightValue;
+    QString heightValue{};
     bool heightPercent = false;
 
     bool caption = false;
-    QString captionText;
+    QString captionText{};
     CaptionSide captionSide = CaptionSide::Top;
     TableAlign captionAlign = TableAlign::Left;
 
@@ -53,9 +53,11 @@ struct TableOptions {
     int rows = 1;
     int cols = 1;
     // Row-major, rows × cols; a missing text is an empty cell.
-    QStringList cells;
+    QStringList cells{};
 
     QString cell(int row, int col) const { return cells.value(qsizetype(row) * cols + col); }
+
+    bool operator==(const TableOptions &) const = default;
 };
 
 // A whole table, one line per piece, each piece inserted on its own:

@@ -5,33 +5,12 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 using Start = FakePlatform::BrowserStart;
-
-// Runs `interact` on the browser dialog once it shows; closes it if left open.
-void whenBrowserDialogShows(std::function<void(TfrmBrowser &)> interact)
-{
-    QTimer::singleShot(0, [interact] {
-        auto *dlg = qobject_cast<TfrmBrowser *>(QApplication::activeModalWidget());
-        if (!dlg) {
-            ADD_FAILURE() << "the browser dialog is not showing";
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        interact(*dlg);
-        if (dlg->isVisible()) {
-            ADD_FAILURE() << "the dialog was left open";
-            dlg->reject();
-        }
-    });
-}
 
 class BrowserPreview : public MainFormFixture
 {
@@ -66,7 +45,7 @@ TEST_F(BrowserPreview, ChoosingTheBrowserWritesItAtOnceForEveryWindow)
 {
     restartWith("[Marquill]\r\nFontSize=12\r\nBrowserPath=/usr/bin/firefox\r\n");
     TMDIChild *first = openSaved("a.html", "a");
-    whenBrowserDialogShows([](TfrmBrowser &dlg) {
+    whenShown<TfrmBrowser>([](TfrmBrowser &dlg) {
         EXPECT_EQ(dlg.txtFilename->text(), u"/usr/bin/firefox"_s);
         dlg.txtFilename->setText(u"/usr/bin/chromium"_s);
         dlg.OKBtn->click();

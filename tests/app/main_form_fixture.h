@@ -4,6 +4,7 @@
 #include "document/doc_editor.h"
 #include "document/mdi_child.h"
 #include "support/fake_platform.h"
+#include "support/when_shown.h"
 
 #include <QMdiArea>
 #include <QMenu>

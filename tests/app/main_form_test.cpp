@@ -432,7 +432,6 @@ TEST_F(MainForm, ALongCascadeStartsAgainAtTheTopLeft)
 #include "app/about_box.h"
 
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -440,12 +439,10 @@ TEST_F(MainForm, TheVersionBoxShowsModallyAndClosesWithOk)
 {
     QString title;
     bool modal = false;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        modal = box->isModal();
-        box->OKBtn->click();
+    whenShown<TAboutBox>([&](TAboutBox &box) {
+        title = box.windowTitle();
+        modal = box.isModal();
+        box.OKBtn->click();
     });
     trigger(u"HelpAboutItem"_s);
     EXPECT_EQ(title, u"ﾊﾞｰｼﾞｮﾝ情報"_s);

@@ -7,10 +7,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// What a line of the outline is. An entry is Built once its command works
-// (then it must show) or Later (then it must not). Submenus and separators
-// show when something around them does.
-enum Kind { Built, Later, Hidden, Menu, Sep };
+// What a line of the outline is: an entry that shows (Built) or is hidden,
+// a submenu or a separator.
+enum Kind { Built, Hidden, Menu, Sep };
 
 struct Entry {
     Kind kind;
@@ -277,8 +276,6 @@ std::vector<Node> shown(const std::vector<Node> &nodes)
 {
     std::vector<Node> kept;
     for (const Node &node : nodes) {
-        if (node.entry->kind == Later)
-            continue;
         if (node.entry->kind == Menu) {
             Node menu{node.entry, shown(node.children)};
             if (!menu.children.empty())

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -50,20 +49,11 @@ TEST_F(ScriptMenu, PageBrAsksForTheSideAndWritesTheTag)
     trigger(u"FileNewItem"_s);
     TMDIChild *doc = current();
     ASSERT_NE(doc, nullptr);
-    bool shown = false;
-    QTimer::singleShot(0, [&shown] {
-        auto *dlg = qobject_cast<TfrmBrClear *>(QApplication::activeModalWidget());
-        if (!dlg) {
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        shown = true;
-        dlg->RadioButton2->click();
-        dlg->OKBtn->click();
+    whenShown<TfrmBrClear>([](TfrmBrClear &dlg) {
+        dlg.RadioButton2->click();
+        dlg.OKBtn->click();
     });
     trigger(u"PageBr"_s);
-    ASSERT_TRUE(shown);
     EXPECT_EQ(docText(doc), u"<BR CLEAR=right>"_s + head + rest);
 }
 

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -76,16 +75,9 @@ TEST_F(Shortcuts, AltEnterAsksForTheParagraph)
 
 TEST_F(Shortcuts, CtrlLLinksTheSelectionToAnotherDocument)
 {
-    QTimer::singleShot(0, [] {
-        auto *dlg = qobject_cast<TfrmUrl *>(QApplication::activeModalWidget());
-        if (!dlg) {
-            ADD_FAILURE() << "the link dialog is not showing";
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        dlg->txtFilename->setText(u"next.htm"_s);
-        dlg->OKBtn->click();
+    whenShown<TfrmUrl>([](TfrmUrl &dlg) {
+        dlg.txtFilename->setText(u"next.htm"_s);
+        dlg.OKBtn->click();
     });
     press(Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(text(), u"x<A HREF=\"next.htm\">abc</A>y abc"_s);

@@ -1,30 +1,21 @@
 #include "main_form_fixture.h"
 
-#include "dialogs/attribute_dialog.h"
-#include "dialogs/links/url_dialog.h"
+#include "app/tool_panel.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
+#include <QMenu>
 #include <QToolButton>
-#include <functional>
-#include <set>
-#include <tuple>
 #include <span>
-#include <vector>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Kind { Built, Later };
-
 struct Button {
-    Kind kind;
     const char *name;
     const char *tooltip;
     int x;
@@ -32,51 +23,50 @@ struct Button {
 
 // Left edges as the layout rules give them; every button is 23 × 23 at y = 2.
 const Button basicBar[] = {
-    {Built, "SpeedButton1", "新規作成", 10},
-    {Built, "SpeedButton2", "開く", 33},
-    {Built, "SaveBtn", "上書き保存", 56},
-    {Built, "CutBtn", "切り取り", 83},
-    {Built, "CopyBtn", "コピー", 106},
-    {Built, "PasteBtn", "貼り付け", 129},
-    {Built, "UndoBtn", "やり直し", 156},
-    {Built, "FontBtn", "サイズと色", 183},
-    {Built, "BoldBtn", "太文字", 206},
-    {Built, "ItaricBtn", "斜体", 229},
-    {Built, "LinkBtn", "リンク", 256},
-    {Built, "ImageBtn", "イメージ", 283},
-    {Built, "LeftBtn", "左寄せ", 310},
-    {Built, "CenterBtn", "中央", 333},
-    {Built, "RightBtn", "右寄せ", 356},
-    {Built, "LineBtn", "横罫線", 383},
-    {Built, "LfBtn", "改行", 410},
-    {Built, "SpeedButton4", "段落", 433},
-    {Built, "NolistBtn", "番号順リスト", 460},
-    {Built, "ListBtn", "マーク付きリスト", 483},
-    {Built, "BrowserBtn", "ブラウザで表示", 510},
-    {Built, "SpeedButton3", "終了", 537},
+    {"SpeedButton1", "新規作成", 10},
+    {"SpeedButton2", "開く", 33},
+    {"SaveBtn", "上書き保存", 56},
+    {"CutBtn", "切り取り", 83},
+    {"CopyBtn", "コピー", 106},
+    {"PasteBtn", "貼り付け", 129},
+    {"UndoBtn", "やり直し", 156},
+    {"FontBtn", "サイズと色", 183},
+    {"BoldBtn", "太文字", 206},
+    {"ItaricBtn", "斜体", 229},
+    {"LinkBtn", "リンク", 256},
+    {"ImageBtn", "イメージ", 283},
+    {"LeftBtn", "左寄せ", 310},
+    {"CenterBtn", "中央", 333},
+    {"RightBtn", "右寄せ", 356},
+    {"LineBtn", "横罫線", 383},
+    {"LfBtn", "改行", 410},
+    {"SpeedButton4", "段落", 433},
+    {"NolistBtn", "番号順リスト", 460},
+    {"ListBtn", "マーク付きリスト", 483},
+    {"BrowserBtn", "ブラウザで表示", 510},
+    {"SpeedButton3", "終了", 537},
 };
 
 const Button extendedBar[] = {
-    {Built, "TextboxBtn", "テキストボックス", 10},
-    {Built, "MemoBtn", "複数行入力フィールド", 33},
-    {Built, "CheckBtn", "チェックボックス", 56},
-    {Built, "OptionBtn", "ラジオボタン", 79},
-    {Built, "OkBtn", "転送ボタン", 102},
-    {Built, "ClearBtn", "リセットボタン", 125},
-    {Built, "ListboxBtn", "リストボックス", 148},
-    {Built, "DropdownBtn", "ドロップダウンリストボックス", 171},
-    {Built, "MarqueeBtn", "マーキー", 198},
-    {Built, "ColorBtn", "色", 225},
-    {Built, "CommentBtn", "コメント", 283},
-    {Built, "IndentBtn", "インデント", 310},
-    {Built, "MLineBtn", "いろいろな横罫線", 383},
-    {Built, "HyoBtn", "表", 410},
-    {Built, "FrameBtn", "フレーム領域", 433},
-    {Built, "TileBtn", "並べて表示", 460},
-    {Built, "CascadeBtn", "重ねて表示", 483},
+    {"TextboxBtn", "テキストボックス", 10},
+    {"MemoBtn", "複数行入力フィールド", 33},
+    {"CheckBtn", "チェックボックス", 56},
+    {"OptionBtn", "ラジオボタン", 79},
+    {"OkBtn", "転送ボタン", 102},
+    {"ClearBtn", "リセットボタン", 125},
+    {"ListboxBtn", "リストボックス", 148},
+    {"DropdownBtn", "ドロップダウンリストボックス", 171},
+    {"MarqueeBtn", "マーキー", 198},
+    {"ColorBtn", "色", 225},
+    {"CommentBtn", "コメント", 283},
+    {"IndentBtn", "インデント", 310},
+    {"MLineBtn", "いろいろな横罫線", 383},
+    {"HyoBtn", "表", 410},
+    {"FrameBtn", "フレーム領域", 433},
+    {"TileBtn", "並べて表示", 460},
+    {"CascadeBtn", "重ねて表示", 483},
 };
 
-const std::set<QString> needNoDocument = {u"SpeedButton1"_s, u"SpeedButton2"_s, u"SpeedButton3"_s};
 const char *const windowEntries[] = {"WindowCascadeItem", "WindowTileItem", "WindowArrangeItem",
                                      "WindowMinimizeItem"};
 
@@ -127,10 +117,8 @@ template <std::size_t N>
 QStringList expectedBar(const Button (&bar)[N])
 {
     QStringList lines;
-    for (const Button &b : bar) {
-        if (b.kind == Built)
-            lines << u"%1 (%2,2 23x23) %3"_s.arg(QString::fromLatin1(b.name)).arg(b.x).arg(QString::fromUtf8(b.tooltip));
-    }
+    for (const Button &b : bar)
+        lines << u"%1 (%2,2 23x23) %3"_s.arg(QString::fromLatin1(b.name)).arg(b.x).arg(QString::fromUtf8(b.tooltip));
     return lines;
 }
 
@@ -213,216 +201,35 @@ TEST_F(Toolbar, MainWindowButtonsRunTheMainCommands)
     EXPECT_FALSE(form->isVisible());
 }
 
-// What a command left behind in its document window.
-struct Outcome {
-    QString text;
-    int anchor = 0;
-    int position = 0;
-    bool modified = false;
-    bool hasFileName = false;
-    QString clipboard;
-    QStringList messages;
-    bool operator==(const Outcome &) const = default;
-};
-
-void PrintTo(const Outcome &o, std::ostream *os)
+// A button is its menu entry's: every row names an entry that exists, in
+// the document window's menus or the main window's.
+TEST_F(Toolbar, EveryButtonNamesAMenuEntry)
 {
-    *os << '"' << o.text.toStdString() << "\" sel " << o.anchor << '-' << o.position
-        << (o.modified ? " modified" : "") << (o.hasFileName ? " saved" : "") << " clip \""
-        << o.clipboard.toStdString() << "\" asked " << o.messages.join(u'/').toStdString();
-}
-
-struct Forwarding {
-    const char *button;
-    const char *entry;
-    // Sets up what the command asks for, before it runs.
-    std::function<void(FakePlatform &, int run)> prepare;
-    // The text afterwards where it is worth stating.
-    const char16_t *text = nullptr;
-};
-
-void noSetup(FakePlatform &, int) {}
-
-// Takes what the command's dialog offers as soon as it shows.
-void acceptDialog(FakePlatform &, int)
-{
-    QTimer::singleShot(0, [] {
-        auto *dlg = qobject_cast<TAttributeDialog *>(QApplication::activeModalWidget());
-        if (!dlg) {
-            ADD_FAILURE() << "the command's dialog is not showing";
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        dlg->OKBtn->click();
-    });
-}
-
-// Links the selection to next.htm in the link dialog.
-void linkToNext(FakePlatform &, int)
-{
-    QTimer::singleShot(0, [] {
-        auto *dlg = qobject_cast<TfrmUrl *>(QApplication::activeModalWidget());
-        if (!dlg) {
-            ADD_FAILURE() << "the link dialog is not showing";
-            if (QWidget *other = QApplication::activeModalWidget())
-                other->close();
-            return;
-        }
-        dlg->txtFilename->setText(u"next.htm"_s);
-        dlg->OKBtn->click();
-    });
-}
-
-class ToolbarForwarding : public Toolbar, public ::testing::WithParamInterface<Forwarding>
-{
-protected:
-    Outcome outcomeIn(TMDIChild *doc)
-    {
-        return {docText(doc),
-                doc->txtDoc->textCursor().anchor(),
-                doc->txtDoc->textCursor().position(),
-                doc->isModified(),
-                !doc->fileName().isEmpty(),
-                QGuiApplication::clipboard()->text(),
-                fake.messageTexts()};
-    }
-
-    TMDIChild *freshDocument(int run)
-    {
-        form->FileNewItemClick();
-        TMDIChild *doc = current();
-        doc->txtDoc->setPlainText(u"xabcy abc"_s);
-        doc->setModified(false);
-        // A tag insertion first, for Undo to take back: x<STRONG>abc</STRONG>y abc
-        select(doc, 1, 4);
-        trigger(u"FontStrong"_s);
-        select(doc, 9, 12);
-        QGuiApplication::clipboard()->setText(u"clip"_s);
-        fake.messages.clear();
-        GetParam().prepare(fake, run);
-        return doc;
-    }
-
-    static void select(TMDIChild *doc, int anchor, int position)
-    {
-        QTextCursor cursor = doc->txtDoc->textCursor();
-        cursor.setPosition(anchor);
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-        doc->txtDoc->setTextCursor(cursor);
-    }
-};
-
-TEST_P(ToolbarForwarding, DoesWhatItsMenuEntryDoesInTheActiveDocument)
-{
-    const Forwarding &f = GetParam();
-    TMDIChild *byMenu = freshDocument(0);
-    trigger(QString::fromLatin1(f.entry));
-    const Outcome menuOutcome = outcomeIn(byMenu);
-
-    TMDIChild *byButton = freshDocument(1);
-    ASSERT_NE(byButton, byMenu);
-    QToolButton *b = button(f.button);
-    ASSERT_NE(b, nullptr);
-    ASSERT_TRUE(b->isEnabled());
-    b->click();
-    EXPECT_EQ(outcomeIn(byButton), menuOutcome);
-    EXPECT_EQ(docText(byMenu), menuOutcome.text);  // the other window is left alone
-    if (f.text) {
-        EXPECT_EQ(docText(byButton), QString::fromUtf16(f.text));
-    }
-}
-
-// Every document button beside its menu entry; a button is tried once it
-// is shown (Built in the bar tables above).
-const Forwarding forwardings[] = {
-    {"SaveBtn", "FileSaveItem",
-     [](FakePlatform &fake, int run) { fake.saveNames = {fake.folder.filePath(u"saved%1.html"_s.arg(run))}; }},
-    {"CutBtn", "CutItem", noSetup, u"x<STRONG></STRONG>y abc"},
-    {"CopyBtn", "CopyItem", noSetup},
-    {"PasteBtn", "PasteItem", noSetup, u"x<STRONG>clip</STRONG>y abc"},
-    {"UndoBtn", "UndoItem", noSetup, u"xabcy abc"},
-    {"FontBtn", "FontColor", acceptDialog},
-    {"BoldBtn", "FontBold", noSetup, u"x<STRONG><B>abc</B></STRONG>y abc"},
-    {"ItaricBtn", "FontItaric", noSetup, u"x<STRONG><I>abc</I></STRONG>y abc"},
-    {"LinkBtn", "LinkOtherDoc", linkToNext, u"x<STRONG><A HREF=\"next.htm\">abc</A></STRONG>y abc"},
-    {"ImageBtn", "ImageImage", acceptDialog, u"x<STRONG><IMG SRC=\"\">abc</STRONG>y abc"},
-    {"LeftBtn", "PositionLeft", noSetup},
-    {"CenterBtn", "PositionCenter", noSetup, u"x<STRONG><center>abc</center></STRONG>y abc"},
-    {"RightBtn", "PositionRight", noSetup},
-    {"LineBtn", "Keisen", noSetup},
-    {"LfBtn", "Lf", noSetup, u"x<STRONG>abc<BR></STRONG>y abc"},
-    {"SpeedButton4", "Danraku", [](FakePlatform &fake, int) { fake.answers = {Answer::Yes}; },
-     u"x<STRONG><P ALIGN=center>abc</P>\r\n</STRONG>y abc"},
-    {"NolistBtn", "ListNumber", acceptDialog},
-    {"ListBtn", "ListMark", acceptDialog},
-    {"TextboxBtn", "FormTextbox", acceptDialog,
-     u"x<STRONG><INPUT TYPE=\"text\" SIZE=\"\" Name=\"\">abc</STRONG>y abc"},
-    {"MemoBtn", "FormMultiline", acceptDialog,
-     u"x<STRONG><TEXTAREA ROWS= COLS= NAME=\"\">abc</TEXTAREA></STRONG>y abc"},
-    {"CheckBtn", "FormCheckbox", acceptDialog,
-     u"x<STRONG><INPUT TYPE=\"checkbox\" NAME=\"\" VALUE=\"\">abc</STRONG>y abc"},
-    {"OptionBtn", "FormRadiobutton", acceptDialog,
-     u"x<STRONG><INPUT TYPE=\"radio\" NAME=\"\" VALUE=\"\">abc</STRONG>y abc"},
-    {"OkBtn", "FormSubmit", [](FakePlatform &fake, int) { fake.inputs = {u"送信"_s}; },
-     u"x<STRONG><INPUT TYPE=\"submit\" VALUE=\"送信\">abc</STRONG>y abc"},
-    {"ClearBtn", "FormReset", [](FakePlatform &fake, int) { fake.inputs = {u"取消"_s}; },
-     u"x<STRONG><INPUT TYPE=\"reset\" VALUE=\"取消\">abc</STRONG>y abc"},
-    {"MarqueeBtn", "MMMarquee", acceptDialog, u"x<STRONG><MARQUEE>abc</MARQUEE>\r\n</STRONG>y abc"},
-    {"ColorBtn", "Color", acceptDialog, u"x<STRONG>000000</STRONG>y abc"},
-    {"CommentBtn", "FontComment", noSetup},
-    {"IndentBtn", "PositionIndent", noSetup, u"x<STRONG><UL>abc</UL></STRONG>y abc"},
-    {"MLineBtn", "PageKeisen", acceptDialog},
-    {"HyoBtn", "HyoCreate", acceptDialog},
-    {"FrameBtn", "FrameFrameSet", acceptDialog,
-     u"x<STRONG><FRAMESET COLS=\"100%\">abc</FRAMESET>\r\n</STRONG>y abc"},
-    {"ListboxBtn", "FormListbox", acceptDialog,
-     u"x<STRONG><SELECT NAME=\"\">\r\n<OPTION>\r\n<OPTION>\r\n<OPTION>\r\n</SELECT>abc</STRONG>y abc"},
-    {"DropdownBtn", "FormDropdownlist", acceptDialog,
-     u"x<STRONG><SELECT NAME=\"\">\r\n</SELECT>abc</STRONG>y abc"},
-    // Saved under a name of its own, then no browser is chosen yet.
-    {"BrowserBtn", "ToolDsp",
-     [](FakePlatform &fake, int run) {
-         fake.answers = {Answer::Yes};
-         fake.saveNames = {fake.folder.filePath(u"shown%1.html"_s.arg(run))};
-     }},
-};
-
-bool shownInTables(const char *name)
-{
-    for (const auto &bar : {std::span<const Button>(basicBar), std::span<const Button>(extendedBar)}) {
-        for (const Button &b : bar) {
-            if (QByteArray(b.name) == name)
-                return b.kind == Built;
+    form->FileNewItemClick();
+    const TMDIChild *doc = current();
+    for (const auto rows : {speedPanelRows(), extPanelRows()}) {
+        for (const ToolButtonRow &row : rows) {
+            const bool main = *row.mainEntry;
+            const QString entry = QString::fromLatin1(main ? row.mainEntry : row.entry);
+            const QObject *owner = main ? static_cast<QObject *>(form.get()) : doc;
+            const QAction *action = owner->findChild<QAction *>(entry);
+            EXPECT_NE(action, nullptr) << row.name << " names " << entry.toStdString();
         }
     }
-    return false;
 }
 
-std::vector<Forwarding> shownForwardings()
+TEST_F(Toolbar, ADocumentButtonTriggersItsEntryInTheActiveWindowOnly)
 {
-    std::vector<Forwarding> shown;
-    for (const Forwarding &f : forwardings) {
-        if (shownInTables(f.button))
-            shown.push_back(f);
-    }
-    return shown;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryDocumentButton, ToolbarForwarding, ::testing::ValuesIn(shownForwardings()),
-    [](const ::testing::TestParamInfo<Forwarding> &info) { return std::string(info.param.button); });
-
-TEST_F(Toolbar, EveryShownDocumentButtonIsTriedAgainstItsMenuEntry)
-{
-    std::set<QString> tried = {u"TileBtn"_s, u"CascadeBtn"_s};
-    for (const Forwarding &f : shownForwardings())
-        tried.insert(QString::fromLatin1(f.button));
-    for (QToolButton *b : allButtons()) {
-        if (!needNoDocument.contains(b->objectName())) {
-            EXPECT_TRUE(tried.contains(b->objectName())) << b->objectName().toStdString();
-        }
-    }
+    form->FileNewItemClick();
+    TMDIChild *other = current();
+    other->txtDoc->setPlainText(u"abc"_s);
+    form->FileNewItemClick();
+    TMDIChild *active = current();
+    active->txtDoc->setPlainText(u"abc"_s);
+    active->txtDoc->selectAll();
+    button("BoldBtn")->click();
+    EXPECT_EQ(docText(active), u"<B>abc</B>"_s);
+    EXPECT_EQ(docText(other), u"abc"_s);
 }
 
 TEST_F(Toolbar, TheOptionMenuTogglesTheBarsAndTheRestMovesUp)

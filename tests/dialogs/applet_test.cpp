@@ -1,7 +1,5 @@
-#include "dialogs/media/applet_command.h"
 #include "dialogs/media/applet_dialog.h"
 #include "dialogs/media/applet_tag.h"
-#include "dialogs/media/param_command.h"
 #include "dialogs/media/param_dialog.h"
 #include "dialogs/media_fixture.h"
 #include "support/dialog_accessibility.h"
@@ -225,7 +223,7 @@ TEST_F(AppletCommandTest, ParameterLinesSelectedFirstEndUpInsideTheApplet)
 
 TEST_F(AppletCommandTest, CancelChangesNothing)
 {
-    expectCancelChangesNothing<TfrmApplet>(JavaAppletClick, [](TfrmApplet &dlg) {
+    expectLeavingWithoutOkChangesNothing<TfrmApplet>(JavaAppletClick, [](TfrmApplet &dlg) {
         fill(dlg);
         dlg.chkUrl->click();
     });

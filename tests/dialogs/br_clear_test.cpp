@@ -1,4 +1,3 @@
-#include "dialogs/media/br_clear_command.h"
 #include "dialogs/media/br_clear_dialog.h"
 #include "dialogs/media/br_clear_tag.h"
 #include "support/dialog_accessibility.h"
@@ -24,7 +23,7 @@ TEST(BrClearTag, WritesTheSideUnquotedInLowerCaseAfterTheSelection)
         {ClearSide::All, u"<BR CLEAR=all>"},
     };
     for (const auto &row : rows) {
-        const TagTexts tags = brClearTag(row.side);
+        const TagTexts tags = brClearTag({row.side});
         EXPECT_EQ(tags.start, QString());
         EXPECT_EQ(tags.end, QString::fromUtf16(row.tag));
     }
@@ -57,14 +56,14 @@ TEST_F(BrClearTest, ThreeSidesTopToBottomAndEveryShowStartsOnAll)
 
         dlg.reset();
         EXPECT_TRUE(dlg.RadioButton3->isChecked());
-        EXPECT_EQ(dlg.side(), ClearSide::All);
+        EXPECT_EQ(dlg.options().side, ClearSide::All);
         row.button->click();
-        EXPECT_EQ(dlg.side(), row.side);
+        EXPECT_EQ(dlg.options().side, row.side);
     }
     dlg.RadioButton1->click();
     dlg.reset();
     EXPECT_FALSE(dlg.RadioButton1->isChecked());
-    EXPECT_EQ(dlg.side(), ClearSide::All);
+    EXPECT_EQ(dlg.options().side, ClearSide::All);
 }
 
 TEST_F(BrClearTest, EveryControlIsKnownByItsCaption)

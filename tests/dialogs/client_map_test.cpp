@@ -1,7 +1,5 @@
-#include "dialogs/media/client_map_command.h"
 #include "dialogs/media/client_map_dialog.h"
 #include "dialogs/media/client_map_tag.h"
-#include "dialogs/media/image_command.h"
 #include "dialogs/media/image_dialog.h"
 #include "support/dialog_accessibility.h"
 #include "support/dialog_fixture.h"

@@ -1,5 +1,5 @@
 #include "dialogs/text/bgc_data_dialog.h"
-#include "dialogs/text/color_code.h"
+#include "dialogs/color_code.h"
 #include "dialogs/text/color_command.h"
 #include "dialogs/text/table_cell_commands.h"
 #include "support/dialog_fixture.h"

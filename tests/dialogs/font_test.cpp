@@ -1,10 +1,9 @@
 #include "dialogs/text/base_font_dialog.h"
-#include "dialogs/text/color_code.h"
-#include "dialogs/text/font_command.h"
+#include "dialogs/color_code.h"
 #include "dialogs/text/font_dialog.h"
 #include "dialogs/text/font_tag.h"
 #include "dialogs/text/size_slider.h"
-#include "dialogs/command_fixture.h"
+#include "support/dialog_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -182,7 +181,7 @@ TEST_F(FontDialogTest, KeyboardReachesEveryControlInOrder)
     EXPECT_EQ(reached, expected);
 }
 
-using FontCommandTest = CommandFixture;
+using FontCommandTest = DialogFixture;
 
 TEST_F(FontCommandTest, WrapsTheSelection)
 {
@@ -311,12 +310,8 @@ TEST_F(FontCommandTest, BaseFontGoesInFrontAndNeverWraps)
 
 TEST_F(FontCommandTest, CancellingChangesNothing)
 {
-    setText(u"x abc y"_s);
-    selectText(u"abc"_s);
-    for (const std::string &way : cancelWays) {
-        expectCancelChangesNothing<TfrmFont>(way, FontColorClick);
-        expectCancelChangesNothing<TfrmBase>(way, FontBaseClick);
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmFont>(FontColorClick, moveSlider<TfrmFont>);
+    expectLeavingWithoutOkChangesNothing<TfrmBase>(FontBaseClick, moveSlider<TfrmBase>);
 }
 
 } // namespace

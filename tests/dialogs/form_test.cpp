@@ -1,4 +1,3 @@
-#include "dialogs/links/form_command.h"
 #include "dialogs/links/form_dialog.h"
 #include "dialogs/links/form_tag.h"
 #include "support/dialog_accessibility.h"

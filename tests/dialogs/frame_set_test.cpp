@@ -1,5 +1,4 @@
 #include "dialogs/links/frame_layout.h"
-#include "dialogs/links/frame_set_command.h"
 #include "dialogs/links/frame_set_dialog.h"
 #include "dialogs/links/frame_set_tag.h"
 #include "support/dialog_accessibility.h"

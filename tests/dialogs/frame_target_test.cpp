@@ -1,4 +1,3 @@
-#include "dialogs/links/frame_target_command.h"
 #include "dialogs/links/frame_target_dialog.h"
 #include "dialogs/links/frame_target_tag.h"
 #include "support/dialog_accessibility.h"

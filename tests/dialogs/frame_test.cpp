@@ -1,4 +1,3 @@
-#include "dialogs/links/frame_command.h"
 #include "dialogs/links/frame_dialog.h"
 #include "dialogs/links/frame_tag.h"
 #include "support/dialog_accessibility.h"

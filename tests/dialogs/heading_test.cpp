@@ -1,5 +1,4 @@
-#include "dialogs/command_fixture.h"
-#include "dialogs/text/heading_command.h"
+#include "support/dialog_fixture.h"
 #include "dialogs/text/heading_dialog.h"
 #include "dialogs/text/heading_tag.h"
 
@@ -132,7 +131,7 @@ TEST_F(HeadingDialogTest, AnUncheckedPositionBoxEmptiesTheHolderAtOkOnly)
     EXPECT_EQ(dlg.txtPosition->text(), QString());
 }
 
-using HeadingCommandTest = CommandFixture;
+using HeadingCommandTest = DialogFixture;
 
 TEST_F(HeadingCommandTest, WrapsTheSelection)
 {
@@ -190,8 +189,7 @@ TEST_F(HeadingCommandTest, WithNothingSelectedTheEmptyHeadingGoesInAtTheCaret)
 
 TEST_F(HeadingCommandTest, CancellingChangesNothing)
 {
-    for (const std::string &way : cancelWays)
-        expectCancelChangesNothing<TfrmTitle>(way, MidashiClick);
+    expectLeavingWithoutOkChangesNothing<TfrmTitle>(MidashiClick, moveSlider<TfrmTitle>);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "dialogs/media/image_command.h"
 #include "dialogs/media/image_dialog.h"
 #include "dialogs/media/image_tag.h"
 #include "support/dialog_accessibility.h"

@@ -153,13 +153,13 @@ TEST_F(ListDialogTest, MarkListStartsOnDiskAndEveryButtonGivesItsType)
     for (const auto &row : rows) {
         dlg.reset();
         EXPECT_TRUE(dlg.optDisk->isChecked());
-        EXPECT_EQ(dlg.markType(), u"disk"_s);
+        EXPECT_EQ(dlg.options().markType, u"disk"_s);
         EXPECT_EQ(dlg.focusWidget(), dlg.optDisk);
         QRadioButton *button = radio(dlg, QString::fromUtf16(row.caption));
         ASSERT_NE(button, nullptr);
         button->click();
         dlg.OKBtn->click();
-        EXPECT_EQ(dlg.markType(), QString::fromUtf16(row.type));
+        EXPECT_EQ(dlg.options().markType, QString::fromUtf16(row.type));
     }
 }
 
@@ -173,10 +173,10 @@ TEST_F(ListDialogTest, ArrowKeysChooseTheMarkTypeToo)
     dlg.optDisk->setFocus();
     QTest::keyClick(dlg.optDisk, Qt::Key_Down);
     EXPECT_TRUE(dlg.optCircle->isChecked());
-    EXPECT_EQ(dlg.markType(), u"circle"_s);
+    EXPECT_EQ(dlg.options().markType, u"circle"_s);
     QTest::keyClick(dlg.optCircle, Qt::Key_Up);
     QTest::keyClick(dlg.optDisk, Qt::Key_Up);
-    EXPECT_EQ(dlg.markType(), u"square"_s);
+    EXPECT_EQ(dlg.options().markType, u"square"_s);
     dlg.hide();
 }
 

@@ -1,8 +1,7 @@
-#include "dialogs/media/marquee_command.h"
 #include "dialogs/media/marquee_dialog.h"
 #include "dialogs/media/marquee_preview.h"
 #include "dialogs/media/marquee_tag.h"
-#include "dialogs/command_fixture.h"
+#include "support/dialog_fixture.h"
 #include "support/dialog_accessibility.h"
 
 #include <QCheckBox>
@@ -323,9 +322,7 @@ TEST_F(MarqueeDialogTest, ASlideFromTheLeftStopsAtTheRightEdgeInTheStripsColour)
     dlg.hide();
 }
 
-class MarqueeCommandTest : public CommandFixture
-{
-};
+using MarqueeCommandTest = DialogFixture;
 
 TEST_F(MarqueeCommandTest, WrapsTheSelectionAndUndoBringsItBack)
 {
@@ -389,27 +386,11 @@ TEST_F(MarqueeCommandTest, KeepsTheChosenUnitForTheNextUseAndInsertsAtTheCaret)
 
 TEST_F(MarqueeCommandTest, CancelChangesNothingAndStopsThePreview)
 {
-    for (const std::string &way : cancelWays) {
-        setText(u"x abc y"_s);
-        selectText(u"abc"_s);
-        doc->StartTag = u"<X>"_s;
-        whenShown<TfrmMarquee>([way](TfrmMarquee &dlg) {
-            dlg.chkDirection->click();
-            dlg.BitBtn1->click();
-            if (way == "CancelBtn")
-                dlg.CancelBtn->click();
-            else if (way == "Esc")
-                QTest::keyClick(&dlg, Qt::Key_Escape);
-            else
-                dlg.close();
-        });
-        MMMarqueeClick(*doc, nullptr);
-        EXPECT_EQ(text(), u"x abc y"_s) << way;
-        EXPECT_EQ(selected(), u"abc"_s) << way;
-        EXPECT_EQ(doc->StartTag, u"<X>"_s) << way;
-        EXPECT_FALSE(doc->isModified()) << way;
-        EXPECT_FALSE(attributeDialog<TfrmMarquee>().Timer1->isActive()) << way;
-    }
+    expectLeavingWithoutOkChangesNothing<TfrmMarquee>(MMMarqueeClick, [](TfrmMarquee &dlg) {
+        dlg.chkDirection->click();
+        dlg.BitBtn1->click();
+    });
+    EXPECT_FALSE(attributeDialog<TfrmMarquee>().Timer1->isActive());
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "dialogs/links/meta_command.h"
 #include "dialogs/links/meta_dialog.h"
 #include "dialogs/links/meta_tag.h"
 #include "support/dialog_accessibility.h"

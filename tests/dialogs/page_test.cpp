@@ -1,5 +1,4 @@
-#include "dialogs/text/color_code.h"
-#include "dialogs/text/page_command.h"
+#include "dialogs/color_code.h"
 #include "dialogs/text/page_dialog.h"
 #include "dialogs/text/page_preview.h"
 #include "dialogs/text/page_tag.h"

@@ -1,4 +1,3 @@
-#include "dialogs/media/param_command.h"
 #include "dialogs/media/param_dialog.h"
 #include "dialogs/media/param_tag.h"
 #include "dialogs/media_fixture.h"
@@ -88,7 +87,7 @@ TEST_F(ParamCommandTest, TheLineGoesInFrontOfTheSelection)
 
 TEST_F(ParamCommandTest, CancelChangesNothing)
 {
-    expectCancelChangesNothing<TfrmParam>(JavaParmClick, [](TfrmParam &dlg) {
+    expectLeavingWithoutOkChangesNothing<TfrmParam>(JavaParmClick, [](TfrmParam &dlg) {
         QTest::keyClicks(dlg.txtName, u"speed"_s);
     });
 }

@@ -1,5 +1,4 @@
-#include "dialogs/text/color_code.h"
-#include "dialogs/text/rule_command.h"
+#include "dialogs/color_code.h"
 #include "dialogs/text/rule_dialog.h"
 #include "dialogs/text/rule_tag.h"
 #include "support/dialog_fixture.h"

@@ -1,4 +1,3 @@
-#include "dialogs/links/select_list_command.h"
 #include "dialogs/links/select_list_dialog.h"
 #include "dialogs/links/select_list_tag.h"
 #include "support/dialog_accessibility.h"

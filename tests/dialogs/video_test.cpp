@@ -1,4 +1,3 @@
-#include "dialogs/media/video_command.h"
 #include "dialogs/media/video_dialog.h"
 #include "dialogs/media/video_tag.h"
 #include "support/dialog_accessibility.h"
@@ -505,7 +504,7 @@ TEST_F(VideoCommandTest, TheAlignmentChoicesLastFromOneClipToTheNext)
 
 TEST_F(VideoCommandTest, CancelChangesNothing)
 {
-    expectCancelChangesNothing<TfrmVideo>(MMVideoClick, [](TfrmVideo &dlg) {
+    expectLeavingWithoutOkChangesNothing<TfrmVideo>(MMVideoClick, [](TfrmVideo &dlg) {
         QTest::keyClicks(dlg.txtFilename, u"a.avi"_s);
         dlg.chkSize->click();
     });

@@ -1,7 +1,7 @@
-#include "dialogs/text/color_picker.h"
+#include "dialogs/color_picker.h"
 
 #include "dialogs/controls.h"
-#include "dialogs/text/color_code.h"
+#include "dialogs/color_code.h"
 #include "platform/platform.h"
 
 #include <QGridLayout>

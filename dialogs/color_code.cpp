@@ -1,4 +1,4 @@
-#include "dialogs/text/color_code.h"
+#include "dialogs/color_code.h"
 
 ColorValue colorValue(const QColor &color)
 {
