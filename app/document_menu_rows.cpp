@@ -38,6 +38,7 @@
 #include "document/encoding_commands.h"
 #include "document/file_commands.h"
 #include "document/fixed_tags.h"
+#include "document/goto_line.h"
 
 namespace {
 
@@ -218,6 +219,7 @@ const MenuRow<DocumentCommand> rows[] = {
     {.level = 1, .name = "ToolDsp", .caption = "ﾌﾞﾗｳｻﾞで表示(&B)", .command = ToolDspClick, .shortcut = "Ctrl+E", .hint = "現在編集中のファイルをブラウザで表示します"},
     {.level = 1, .name = "KP1", .caption = "ﾌﾞﾗｳｻﾞのﾊﾟｽ指定(&P)", .command = KP1Click},
     {.level = 1, .name = "-"},
+    {.level = 1, .name = "GotoLine", .caption = "指定行へ移動(&G)...", .command = GotoLineClick, .shortcut = "Ctrl+G"},
     // Radio entries and a check box, set as the submenu opens.
     {.level = 1, .name = "ToolEncoding", .caption = "文字ｺｰﾄﾞ(&K)"},
     {.level = 2, .name = "EncodingShiftJis", .caption = "Shift_JIS", .command = EncodingClick, .tag = 0},

@@ -7,9 +7,11 @@
 #include "app/file_drop.h"
 #include "app/menu_rows.h"
 #include "app/settings.h"
+#include "app/view_settings.h"
 #include "app/tool_panel.h"
 #include "app/window_arrange.h"
 #include "document/doc_editor.h"
+#include "document/editor_view.h"
 #include "document/file_commands.h"
 #include "document/mdi_child.h"
 #include "document/page_open.h"
@@ -133,7 +135,10 @@ TMainForm::TMainForm(QWidget *parent)
     buildMainMenus();
     buildToolbars();
     connect(ClientArea, &QMdiArea::subWindowActivated, this, &TMainForm::activeWindowChanged);
-    m_drops = new FileDropCatcher([this](const QStringList &files) { openDroppedFiles(files); }, this);
+    m_drops = new FileDropCatcher([this](const QStringList &files) {
+        commitComposing();
+        openDroppedFiles(files);
+    }, this);
     m_drops->watch(this);
     DocumentCounter = 0;
     LoadSettings();
@@ -165,8 +170,13 @@ void TMainForm::buildMainMenus()
     ShortcutsTaken taken;
     m_mainMenus = buildMenus(this, mainMenuRows(), taken, [this](QAction *action, const auto &row) {
         const MainCommand command = row.command;
-        connect(action, &QAction::triggered, this, [this, action, command] { (this->*command)(action); });
+        connect(action, &QAction::triggered, this, [this, action, command] {
+            commitComposing();
+            (this->*command)(action);
+        });
     });
+    for (QMenu *menu : std::as_const(m_mainMenus))
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::commitComposing);
     OpenFile = recentEntriesOf(m_mainMenus);
     N3 = mainAction("N3");
     m_windowMenu = findChild<QMenu *>(u"Window1"_s);
@@ -189,7 +199,10 @@ void TMainForm::buildDocumentMenus(TMDIChild &doc)
     doc.menus = buildMenus(&doc, documentMenuRows(), taken, [target](QAction *action, const auto &row) {
         const DocumentCommand command = row.command;
         QObject::connect(action, &QAction::triggered, target,
-                         [target, action, command] { command(*target, action); });
+                         [target, action, command] {
+                             target->txtDoc->commitComposition();
+                             command(*target, action);
+                         });
     });
     doc.OpenFile = recentEntriesOf(doc.menus);
     doc.N22 = findAction(doc.menus, QLatin1String("N22"));
@@ -202,6 +215,7 @@ void TMainForm::buildDocumentMenus(TMDIChild &doc)
         context->addSeparator();
     }
     for (QMenu *menu : doc.menus) {
+        connect(menu, &QMenu::aboutToShow, doc.txtDoc, &TDocEditor::commitComposition);
         if (menu->objectName() == u"Edit1")
             context->addActions(menu->actions());
     }
@@ -249,6 +263,12 @@ void TMainForm::rebuildWindowList()
         });
         m_windowListActions << action;
     }
+}
+
+void TMainForm::commitComposing()
+{
+    if (TMDIChild *doc = activeDocument())
+        doc->txtDoc->commitComposition();
 }
 
 void TMainForm::UpdateMenuItems()
@@ -389,6 +409,7 @@ TMDIChild *TMainForm::addDocumentWindow(const QString &caption, const LoadedText
     // Files dropped on the text open too, instead of landing in it as names.
     m_drops->watch(doc->txtDoc->viewport());
     doc->txtDoc->setFont(QFont(DisplayFont.family(), DisplayFont.pointSize()));
+    EditorView::of(doc->txtDoc)->apply(Views);
     doc->setWindowTitle(caption);
     // Shown before it gets its text, so that the text is laid out once, at
     // the window's width (a hidden editor lays a line out as if endless).
@@ -625,6 +646,8 @@ void TMainForm::LoadSettings()
     DisplayFont = QFont(settings.fontName, settings.fontSize);
     Recent = settings.recentFiles;
     BrowserPath = settings.browserPath;
+    Views = readViewSettings(viewSettingsPath());
+    showViewOptions();
 }
 
 void TMainForm::SaveSettings()

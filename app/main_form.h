@@ -5,6 +5,7 @@
 #include "app/tool_panel.h"
 #include "dialogs/browser_settings.h"
 #include "dialogs/dialog_owner.h"
+#include "document/view_options.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -75,6 +76,11 @@ public:
     // Check marks of the toolbar entries, set as their menu opens.
     void ToolbarClick();
     void PopToolBarPopup();
+    // The view options, for every document window.
+    void ColourTagsClick(QObject *sender = nullptr);
+    void LineNumbersClick(QObject *sender = nullptr);
+    void WrapLinesClick(QObject *sender = nullptr);
+    void setViewOptions(const ViewOptions &options);
 
     void PushRecentFile(const QString &name);
     void UpdateRecentMenu();
@@ -107,6 +113,7 @@ public:
     QFont DisplayFont;
     QString BrowserPath;
     QString HelpFile;
+    ViewOptions Views;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -133,6 +140,9 @@ private:
     void showTypingMode(int mode);
     void rebuildWindowList();
     QAction *mainAction(const char *name) const;
+    void showViewOptions();
+    // Text an input method is composing goes into the page before a command runs.
+    void commitComposing();
 
     QList<QMenu *> m_mainMenus;  // File, Option, Window, Help
     QMenu *m_windowMenu = nullptr;

@@ -28,6 +28,10 @@ const MenuRow<MainCommand> rows[] = {
     {.level = 2, .name = "Base", .caption = "基本(&B)", .command = &F::BaseClick},
     {.level = 2, .name = "Ext", .caption = "拡張(&E)", .command = &F::ExtClick},
     {.level = 1, .name = "FontItem", .caption = "表示ﾌｫﾝﾄ(&F)", .command = &F::FontItemClick},
+    {.level = 1, .name = "-"},
+    {.level = 1, .name = "ColourTags", .caption = "ﾀｸﾞの色分け(&C)", .command = &F::ColourTagsClick},
+    {.level = 1, .name = "LineNumbers", .caption = "行番号(&L)", .command = &F::LineNumbersClick},
+    {.level = 1, .name = "WrapLines", .caption = "折り返し(&W)", .command = &F::WrapLinesClick},
 
     {.level = 0, .name = "Window1", .caption = "ｳｨﾝﾄﾞｳ(&W)"},
     {.level = 1, .name = "WindowCascadeItem", .caption = "重ねて表示(&C)", .command = &F::WindowCascadeItemClick},

@@ -1,6 +1,7 @@
 #include "document/doc_editor.h"
 
 #include "document/caret_line_shaping.h"
+#include "document/editor_view.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -44,6 +45,7 @@ TDocEditor::TDocEditor(QWidget *parent)
     setUndoRedoEnabled(true);
     connect(document(), &QTextDocument::contentsChange, this, &TDocEditor::forgetRawText);
     new CaretLineShaping(this);
+    new EditorView(this);
 }
 
 QString TDocEditor::rawText() const

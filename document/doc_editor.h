@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 class QMenu;
 
@@ -58,6 +59,19 @@ public:
     // would bypass the document's.
     void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
 
+    // Puts text still being composed by an input method into the page, as
+    // if committed, so a command finds it there and not in its dialog.
+    void commitComposition();
+    bool isComposing() const { return !m_preedit.isEmpty(); }
+
+    // For what is drawn beside or over the text (line numbers, colouring).
+    QTextBlock firstShownBlock() const { return firstVisibleBlock(); }
+    QRectF shownBlockRect(const QTextBlock &block) const
+    {
+        return blockBoundingGeometry(block).translated(contentOffset());
+    }
+    void setLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
+
 Q_SIGNALS:
     void typingModeChanged(int mode);
 
@@ -65,6 +79,8 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -78,6 +94,7 @@ private:
     mutable const QTextDocument *m_rawTextOf = nullptr;
 
     int m_typingMode = 0;
+    QString m_preedit;
     QList<QKeySequence> m_menuShortcuts;
     QMenu *m_contextMenu = nullptr;
 };
