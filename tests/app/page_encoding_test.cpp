@@ -79,6 +79,7 @@ TEST_F(PageEncoding, EveryWayOfSavingListsTheCharactersAndTakesTheChosenWay)
         {"UTF-8", UnencodableChoice::Utf8, "<P TITLE=\"\xf0\x9f\x98\x80\">\xe6\x97\xa5\xc3\xa9</P>\r\n", "UTF-8"},
         {"cancel", UnencodableChoice::Cancel, {}, "Shift_JIS"},
     };
+    form->BrowserPath = u"/usr/bin/firefox"_s;  // the preview goes on to its browser
     for (const SavePath &savePath : savePaths) {
         for (const auto &c : choices) {
             SCOPED_TRACE(std::string(savePath.name) + ", " + c.name);

@@ -164,6 +164,7 @@ TEST_F(PreviewTest, ABrowserPathOfBlanksIsNoBrowser)
     QTest::keyClicks(doc->txtDoc, u"y"_s);
     fake.messages.clear();
     fake.answers = {Answer::Yes};
+    whenShown<TfrmBrowser>([](TfrmBrowser &dlg) { dlg.CancelBtn->click(); });
     ToolDspClick(*doc, nullptr);
     expectSaveQuestion();
     ASSERT_EQ(fake.messages.size(), 2);

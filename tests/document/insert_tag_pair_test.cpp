@@ -126,14 +126,23 @@ TEST_F(DocFixture, UndoTakesBackTypingBeforeTheInsertion)
     EXPECT_EQ(text(), u"abc"_s);
 }
 
-TEST_F(DocFixture, UndoBeforeAnyInsertionSwapsInTheEmptySnapshot)
+TEST_F(DocFixture, UndoBeforeAnyInsertionLeavesThePageAloneButAnEmptyPagesSnapshotSwaps)
 {
     setText(u"<HTML>\r\n</HTML>\r\n"_s);
-    doc->UndoItemClick();
-    EXPECT_EQ(text(), QString());
-    EXPECT_TRUE(doc->isModified());
+    doc->setModified(false);
     doc->UndoItemClick();
     EXPECT_EQ(text(), u"<HTML>\r\n</HTML>\r\n"_s);
+    EXPECT_FALSE(doc->isModified());
+
+    // An insertion into an empty page snapshots the empty page, and Undo
+    // swaps it in as any snapshot.
+    setText(QString());
+    doc->StartTag = u"<HR>"_s;
+    doc->InsertTagPair(InsertMode::ReplaceSelection);
+    doc->UndoItemClick();
+    EXPECT_EQ(text(), QString());
+    doc->UndoItemClick();
+    EXPECT_EQ(text(), u"<HR>"_s);
 }
 
 TEST_F(DocFixture, InsertionKeepsCharactersTheEditorCouldAlter)
