@@ -62,7 +62,9 @@ void EditorZoom::reset()
 
 bool EditorZoom::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editor->viewport() && event->type() == QEvent::Wheel) {
+    // The type first: a widget being destroyed still sends events (focus out)
+    // while it is no longer a scroll area.
+    if (event->type() == QEvent::Wheel && watched == m_editor->viewport()) {
         auto *wheel = static_cast<QWheelEvent *>(event);
         if (!(wheel->modifiers() & Qt::ControlModifier))
             return false;
