@@ -12,16 +12,14 @@ enum class TextEncoding { ShiftJis, Utf8, Utf8Bom, EucJp };
 // One encoding's lossless codec: any bytes decode to text that encodes back
 // to the same bytes (line ends all alike). Characters no code stands for are
 // the encoder's to report; UTF-8 has none.
-class TextCodec
+struct TextCodec
 {
-public:
-    virtual ~TextCodec() = default;
-    virtual codec::DecodedLines decodeLines(QByteArrayView bytes) const = 0;
+    codec::DecodedLines (*decodeLines)(QByteArrayView bytes);
     // Every '\n' and U+2029 is written as `lineBreak` ("\r\n" or "\n").
     // Without `unencodable` it stops at the first character it cannot hold;
     // with it, lists every such character and leaves it out.
-    virtual codec::Encoded encodeLines(QStringView text, QByteArrayView lineBreak,
-                                       codec::UnencodableList *unencodable = nullptr) const = 0;
+    codec::Encoded (*encodeLines)(QStringView text, QByteArrayView lineBreak,
+                                  codec::UnencodableList *unencodable);
 };
 
 // The codec of `encoding` (the byte-order mark is the file's business).
