@@ -2,8 +2,6 @@
 
 #include "platform/codec_output.h"
 
-#include <algorithm>
-
 namespace utf8 {
 namespace {
 
@@ -64,7 +62,7 @@ bool isMultiByteUtf8(QByteArrayView bytes)
     bool multiByte = false;
     qsizetype i = 0;
     while (i < size) {
-        i += plainAsciiRun(in + i, size - i, false);
+        i += plainAsciiRun(in + i, size - i);
         if (i == size)
             break;
         if (in[i] < 0x80) {
@@ -82,133 +80,49 @@ bool isMultiByteUtf8(QByteArrayView bytes)
 
 DecodedLines decodeLines(QByteArrayView bytes)
 {
-    const uchar *const in = reinterpret_cast<const uchar *>(bytes.data());
-    const qsizetype size = bytes.size();
-    bool sawLf = false;
-    bool sawCr = false;
-    qsizetype strays = 0;
-
-    // Valid text never takes more units than bytes; only placeholders (two
-    // units a byte) make the buffer grow.
-    codec::Utf16Output output(size);
-    char16_t *out = output.begin();
-
-    constexpr qsizetype chunk = 64 * 1024;
-    qsizetype i = 0;
-    while (i < size) {
-        const qsizetype chunkEnd = std::min(size, i + chunk);
-        // Two units a byte, +8 for a sequence that starts in this chunk and
-        // ends in the next.
-        output.makeRoom(out, 2 * (chunkEnd - i) + 8);
-        while (i < chunkEnd) {
-            const uchar b = in[i];
-            if (b < 0x80) {
-                if (b == '\r') {
-                    sawCr = true;
-                    *out++ = u'\n';
-                    i += i + 1 < size && in[i + 1] == '\n' ? 2 : 1;
-                    continue;
-                }
-                sawLf |= b == '\n';
-                *out++ = b;
-                ++i;
-                const qsizetype run = plainAsciiRun(in + i, chunkEnd - i, true);
-                sawLf |= codec::widenAscii(in + i, run, out);
-                out += run;
-                i += run;
-                continue;
-            }
-            const Sequence s = sequenceAt(in + i, size - i);
-            if (s.length != 0 && keptAsText(s.c)) {
-                if (s.c < 0x10000)
-                    *out++ = char16_t(s.c);
-                else
-                    putSupplementary(out, s.c);
-                i += s.length;
-                continue;
-            }
-            strays += s.length == 0;
-            const int length = s.length != 0 ? s.length : 1;
-            for (int k = 0; k < length; ++k)
-                putSupplementary(out, placeholderBase + in[i + k]);
-            i += length;
+    DecodedLines result;
+    const auto decodeCode = [](const uchar *at, qsizetype left, char16_t *&out) -> qsizetype {
+        const Sequence s = sequenceAt(at, left);
+        if (s.length == 0)
+            return 0;
+        if (!keptAsText(s.c)) {
+            for (int k = 0; k < s.length; ++k)
+                putSupplementary(out, placeholderBase + at[k]);
+        } else if (s.c < 0x10000) {
+            *out++ = char16_t(s.c);
+        } else {
+            putSupplementary(out, s.c);
         }
-    }
-
-    return {output.take(out), sawLf, sawCr, strays};
+        return s.length;
+    };
+    codec::decodeChunks<true>(bytes, result, decodeCode);
+    return result;
 }
 
 QByteArray encodeLines(QStringView text, QByteArrayView lineBreak)
 {
-    Q_ASSERT(lineBreak.size() == 1 || lineBreak.size() == 2);
-    const char16_t *const in = text.utf16();
-    const qsizetype size = text.size();
-    const bool breakIsLf = lineBreak == QByteArrayView("\n");
-
-    // Three bytes a unit at most (a line break takes two, a surrogate pair
-    // four for its two units); the buffer grows chunk by chunk, so mostly
-    // ASCII text does not hold three times its size.
-    codec::ByteOutput output(size + size / 2);
-    char *out = output.begin();
-
-    constexpr qsizetype chunk = 64 * 1024;
-    qsizetype i = 0;
-    while (i < size) {
-        const qsizetype chunkEnd = std::min(size, i + chunk);
-        // +4 for a surrogate pair that starts in this chunk and ends in the next.
-        output.makeRoom(out, 3 * (chunkEnd - i) + 4);
-        while (i < chunkEnd) {
-            const char16_t c = in[i];
-            if (c == u'\n' || c == u'\u2029') {
-                *out++ = lineBreak[0];
-                if (!breakIsLf)
-                    *out++ = lineBreak[1];
-                ++i;
-                continue;
-            }
-            if (c < 0x80) {
-                *out++ = char(c);
-                ++i;
-                // ASCII runs (markup, English) go eight units at a time.
-                const qsizetype run = codec::narrowAsciiRun(in + i, chunkEnd - i, !breakIsLf, out);
-                out += run;
-                i += run;
-                continue;
-            }
-            if (c < 0x800) {
-                *out++ = char(0xC0 | c >> 6);
-                *out++ = char(0x80 | (c & 0x3F));
-                ++i;
-                continue;
-            }
-            if (!QChar::isSurrogate(c)) {
-                *out++ = char(0xE0 | c >> 12);
-                *out++ = char(0x80 | (c >> 6 & 0x3F));
-                *out++ = char(0x80 | (c & 0x3F));
-                ++i;
-                continue;
-            }
-            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
-                const char32_t u = QChar::surrogateToUcs4(c, in[i + 1]);
-                i += 2;
-                if (u >= placeholderBase && u <= placeholderBase + 0xFF) {
-                    *out++ = char(u - placeholderBase);
-                    continue;
-                }
-                *out++ = char(0xF0 | u >> 18);
-                *out++ = char(0x80 | (u >> 12 & 0x3F));
-                *out++ = char(0x80 | (u >> 6 & 0x3F));
-                *out++ = char(0x80 | (u & 0x3F));
-                continue;
-            }
+    const auto encodeChar = [](char32_t c, char *&out) {
+        if (c < 0x800) {
+            *out++ = char(0xC0 | c >> 6);
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            // A lone surrogate, which no page can hold.
             *out++ = char(0xEF);
             *out++ = char(0xBF);
             *out++ = char(0xBD);
-            ++i;
+        } else if (c < 0x10000) {
+            *out++ = char(0xE0 | c >> 12);
+            *out++ = char(0x80 | (c >> 6 & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else {
+            *out++ = char(0xF0 | c >> 18);
+            *out++ = char(0x80 | (c >> 12 & 0x3F));
+            *out++ = char(0x80 | (c >> 6 & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
         }
-    }
-
-    return output.take(out);
+        return true;
+    };
+    return codec::encodeChunks<true>(text, lineBreak, nullptr, encodeChar).bytes;
 }
 
 } // namespace utf8
