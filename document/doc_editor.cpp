@@ -2,6 +2,7 @@
 
 #include "document/caret_line_shaping.h"
 #include "document/editor_view.h"
+#include "document/tag_wrap_layout.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -36,6 +37,11 @@ TDocEditor::TDocEditor(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtDoc"));
+    if (TagWrapLayout::fitsRunningQt()) {
+        auto *layout = new TagWrapLayout(document());
+        document()->setDocumentLayout(layout);
+        layout->setPaintDevice(viewport());
+    }
     setAccessibleName(QStringLiteral("txtDoc"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
