@@ -405,6 +405,7 @@ TMDIChild *TMainForm::OpenRecoveredWindow(const RecoveryRecord &page)
 TMDIChild *TMainForm::addDocumentWindow(const QString &caption, const LoadedText &page)
 {
     auto *doc = new TMDIChild(ClientArea->viewport()->size());
+    doc->setCloseQuery(FormCloseQuery);
     buildDocumentMenus(*doc);
     // Files dropped on the text open too, instead of landing in it as names.
     m_drops->watch(doc->txtDoc->viewport());

@@ -110,7 +110,7 @@ void BM_DocFindNextMissing50(benchmark::State &state)
     const QString needle = u"<blink class=\"new\">"_s;
     const QString &text = pageSample(50);
     std::unique_ptr<TMDIChild> doc = shownDocument(text);
-    TFindDialog &dialog = *doc->findDialog();
+    TFindDialog &dialog = findDialogOf(*doc);
     dialog.txtFind->setText(needle);
     dialog.chkMatchCase->setChecked(matchCase);
     SearchNextItemClick(*doc, nullptr);
@@ -143,7 +143,7 @@ void BM_DocReplaceAll(benchmark::State &state)
     const int mb = int(state.range(0));
     const QString &text = plantedSample(mb);
     std::unique_ptr<TMDIChild> doc = shownDocument(QString());
-    TReplaceDialog *dialog = doc->replaceDialog();
+    TReplaceDialog *dialog = &replaceDialogOf(*doc);
     dialog->txtFind->setText(plantedNeedle);
     dialog->txtReplace->setText(plantedReplacement);
     std::unique_ptr<QPlainTextEdit> edit = bareEditorLike(doc->txtDoc);

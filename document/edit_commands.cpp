@@ -66,6 +66,32 @@ QString notFoundMessage(const QString &text)
     return u"検索文字列 \""_s + text + u"\" は見つかりませんでした"_s;
 }
 
+TFindDialog &findDialogOf(TMDIChild &doc)
+{
+    // The replace dialog is a find dialog too: only the exact class counts.
+    const auto dialogs = doc.findChildren<TFindDialog *>(QString(), Qt::FindDirectChildrenOnly);
+    for (TFindDialog *dialog : dialogs) {
+        if (dialog->metaObject() == &TFindDialog::staticMetaObject)
+            return *dialog;
+    }
+    auto *dialog = new TFindDialog(&doc);
+    QObject::connect(dialog, &TFindDialog::findNextClicked, &doc, [&doc] { Find(doc); });
+    QObject::connect(dialog, &QDialog::finished, &doc, &TMDIChild::returnFocusToText);
+    return *dialog;
+}
+
+TReplaceDialog &replaceDialogOf(TMDIChild &doc)
+{
+    if (auto *dialog = doc.findChild<TReplaceDialog *>(QString(), Qt::FindDirectChildrenOnly))
+        return *dialog;
+    auto *dialog = new TReplaceDialog(&doc);
+    QObject::connect(dialog, &TReplaceDialog::findNextClicked, &doc, [&doc] { ReplaceDialogFind(doc); });
+    QObject::connect(dialog, &TReplaceDialog::replaceClicked, &doc,
+                     [&doc](bool all) { ReplaceDialogReplace(doc, all); });
+    QObject::connect(dialog, &QDialog::finished, &doc, &TMDIChild::returnFocusToText);
+    return *dialog;
+}
+
 void CutItemClick(TMDIChild &doc, QObject *)
 {
     doc.txtDoc->cut();
@@ -90,7 +116,7 @@ void DeleteItemClick(TMDIChild &doc, QObject *)
 
 void SearchItemClick(TMDIChild &doc, QObject *)
 {
-    openSearchDialog(doc, *doc.findDialog());
+    openSearchDialog(doc, findDialogOf(doc));
 }
 
 void SearchNextItemClick(TMDIChild &doc, QObject *)
@@ -100,7 +126,7 @@ void SearchNextItemClick(TMDIChild &doc, QObject *)
 
 void ReplaceItemClick(TMDIChild &doc, QObject *)
 {
-    TReplaceDialog &dialog = *doc.replaceDialog();
+    TReplaceDialog &dialog = replaceDialogOf(doc);
     openSearchDialog(doc, dialog);
 }
 
@@ -122,7 +148,7 @@ bool FindInEditor(TMDIChild &doc, const QString &text, const SearchOptions &opti
 
 void Find(TMDIChild &doc)
 {
-    TFindDialog &dialog = *doc.findDialog();
+    TFindDialog &dialog = findDialogOf(doc);
     const QString text = dialog.findText();
     const bool found = FindInEditor(doc, text, dialog.options());
     if (!found)
@@ -133,7 +159,7 @@ void Find(TMDIChild &doc)
 
 void ReplaceDialogFind(TMDIChild &doc)
 {
-    TReplaceDialog &dialog = *doc.replaceDialog();
+    TReplaceDialog &dialog = replaceDialogOf(doc);
     if (FindInEditor(doc, dialog.findText(), dialog.options()))
         doc.txtDoc->ensureCursorVisible();
     else
@@ -142,7 +168,7 @@ void ReplaceDialogFind(TMDIChild &doc)
 
 void ReplaceDialogReplace(TMDIChild &doc, bool all)
 {
-    TReplaceDialog &dialog = *doc.replaceDialog();
+    TReplaceDialog &dialog = replaceDialogOf(doc);
     const QString needle = dialog.findText();
     const QString replacement = dialog.replaceText();
     const SearchOptions options = dialog.options();

@@ -5,7 +5,9 @@
 #include <QString>
 
 class QObject;
+class TFindDialog;
 class TMDIChild;
+class TReplaceDialog;
 
 // The Edit menu: the clipboard commands and Delete are the editor's own (they
 // go on its undo history); find and replace scan the text with ScanBuffer.
@@ -17,6 +19,10 @@ void DeleteItemClick(TMDIChild &doc, QObject *sender);
 void SearchItemClick(TMDIChild &doc, QObject *sender);
 void SearchNextItemClick(TMDIChild &doc, QObject *sender);
 void ReplaceItemClick(TMDIChild &doc, QObject *sender);
+
+// The window's own find and replace dialogs, made on first use.
+TFindDialog &findDialogOf(TMDIChild &doc);
+TReplaceDialog &replaceDialogOf(TMDIChild &doc);
 
 // The find dialog's Find Next (and F3): search, report a miss, close the dialog.
 void Find(TMDIChild &doc);

@@ -1,8 +1,6 @@
 #include "document/mdi_child.h"
 
 #include "document/doc_editor.h"
-#include "document/edit_commands.h"
-#include "document/file_commands.h"
 #include "document/find_dialogs.h"
 #include "platform/program_icon.h"
 
@@ -144,35 +142,11 @@ int TMDIChild::TypingMode() const
     return txtDoc->TypingMode();
 }
 
-TFindDialog *TMDIChild::findDialog()
-{
-    if (!m_findDialog) {
-        m_findDialog = new TFindDialog(this);
-        connect(m_findDialog, &TFindDialog::findNextClicked, this, [this] { Find(*this); });
-        connect(m_findDialog, &QDialog::finished, this, &TMDIChild::returnFocusToText);
-    }
-    return m_findDialog;
-}
-
-TReplaceDialog *TMDIChild::replaceDialog()
-{
-    if (!m_replaceDialog) {
-        m_replaceDialog = new TReplaceDialog(this);
-        connect(m_replaceDialog, &TReplaceDialog::findNextClicked, this,
-                [this] { ReplaceDialogFind(*this); });
-        connect(m_replaceDialog, &TReplaceDialog::replaceClicked, this,
-                [this](bool all) { ReplaceDialogReplace(*this, all); });
-        connect(m_replaceDialog, &QDialog::finished, this, &TMDIChild::returnFocusToText);
-    }
-    return m_replaceDialog;
-}
-
 void TMDIChild::closeSearchDialogs()
 {
-    if (m_findDialog)
-        m_findDialog->close();
-    if (m_replaceDialog)
-        m_replaceDialog->close();
+    const auto dialogs = findChildren<TFindDialog *>(QString(), Qt::FindDirectChildrenOnly);
+    for (TFindDialog *dialog : dialogs)
+        dialog->close();
 }
 
 void TMDIChild::returnFocusToText()
@@ -184,6 +158,11 @@ void TMDIChild::returnFocusToText()
     txtDoc->setFocus();
 }
 
+void TMDIChild::setCloseQuery(std::function<bool(TMDIChild &)> query)
+{
+    m_closeQuery = std::move(query);
+}
+
 void TMDIChild::closeWithoutAsking()
 {
     m_closeAllowed = true;
@@ -192,7 +171,7 @@ void TMDIChild::closeWithoutAsking()
 
 void TMDIChild::closeEvent(QCloseEvent *event)
 {
-    if (!m_closeAllowed && !FormCloseQuery(*this)) {
+    if (!m_closeAllowed && m_closeQuery && !m_closeQuery(*this)) {
         event->ignore();
         return;
     }

@@ -7,14 +7,13 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QLabel;
 class QMenu;
 class TDocEditor;
 class QTextCursor;
-class TFindDialog;
-class TReplaceDialog;
 
 // One open document: its editor, its file name, the pending tag pair that
 // every tag command fills and hands to InsertTagPair, and the one-level undo
@@ -85,10 +84,13 @@ public:
 
     int TypingMode() const;
 
-    TFindDialog *findDialog();
-    TReplaceDialog *replaceDialog();
+    // The search dialogs open on this window (made by the search commands).
     void closeSearchDialogs();
+    // Back to typing where a search dialog left the caret.
+    void returnFocusToText();
 
+    // Asked before the window closes (the save question); false keeps it open.
+    void setCloseQuery(std::function<bool(TMDIChild &)> query);
     // Closes without the save question (already asked, e.g. on program exit).
     void closeWithoutAsking();
 
@@ -106,10 +108,8 @@ protected:
 
 private:
     void replaceWithSnapshot(const QTextCursor &cursor, const QString &text);
-    void returnFocusToText();
 
-    TFindDialog *m_findDialog = nullptr;
-    TReplaceDialog *m_replaceDialog = nullptr;
+    std::function<bool(TMDIChild &)> m_closeQuery;
     bool m_closeAllowed = false;
     // The text when another encoding was chosen on a clean page.
     std::optional<size_t> m_textBeforeEncodingChoice;

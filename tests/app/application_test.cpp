@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/program.h"
+#include "document/edit_commands.h"
 #include "document/find_dialogs.h"
 #include "platform/qt_platform.h"
 
@@ -73,8 +74,8 @@ TEST_F(Application, WindowTitlesReachTheDesktopAsWritten)
         {u"確認"_s, [] { return messageTitle(MessageKind::Confirmation); }},
         {u"情報"_s, [] { return messageTitle(MessageKind::Information); }},
         {u"Marquill 32"_s, [] { return messageTitle(MessageKind::Error, u"Marquill 32"_s); }},
-        {u"検索"_s, [&] { return current()->findDialog()->windowTitle(); }},
-        {u"置換"_s, [&] { return current()->replaceDialog()->windowTitle(); }},
+        {u"検索"_s, [&] { return findDialogOf(*current()).windowTitle(); }},
+        {u"置換"_s, [&] { return replaceDialogOf(*current()).windowTitle(); }},
         {u"ﾊﾞｰｼﾞｮﾝ情報"_s, [&] { return form->AboutBox->windowTitle(); }},
     };
     for (const auto &[expected, title] : windows)

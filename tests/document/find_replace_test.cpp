@@ -30,8 +30,8 @@ protected:
     void setReplace(const QString &find, const QString &replacement, bool down = true,
                     bool matchCase = false)
     {
-        setFind(*doc->replaceDialog(), find, down, matchCase);
-        doc->replaceDialog()->txtReplace->setText(replacement);
+        setFind(replaceDialogOf(*doc), find, down, matchCase);
+        replaceDialogOf(*doc).txtReplace->setText(replacement);
     }
 };
 
@@ -50,7 +50,7 @@ TEST_F(FindReplaceTest, FindNextSelectsTheMatchAfterTheSelectionAndClosesTheDial
     setText(u"abc xabc\r\nabc"_s);
     select(0, 3);
     SearchItemClick(*doc, nullptr);
-    TFindDialog &dialog = *doc->findDialog();
+    TFindDialog &dialog = findDialogOf(*doc);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.findText(), u"abc"_s);  // taken from the selection
 
@@ -73,10 +73,10 @@ TEST_F(FindReplaceTest, SearchingUpAndWithOptions)
 {
     setText(u"ABC abc abcd"_s);
     select(12, 12);
-    setFind(*doc->findDialog(), u"abc"_s, false, true, true);
+    setFind(findDialogOf(*doc), u"abc"_s, false, true, true);
     Find(*doc);
     EXPECT_EQ(doc->txtDoc->textCursor().selectionStart(), 4);
-    setFind(*doc->findDialog(), u"abc"_s, false, false, false);
+    setFind(findDialogOf(*doc), u"abc"_s, false, false, false);
     Find(*doc);
     EXPECT_EQ(doc->txtDoc->textCursor().selectionStart(), 0);
 }
@@ -84,7 +84,7 @@ TEST_F(FindReplaceTest, SearchingUpAndWithOptions)
 TEST_F(FindReplaceTest, FindNextAndReplaceSeeWhatWasTypedSinceTheLastSearch)
 {
     setText(u"abc xyz"_s);
-    setFind(*doc->findDialog(), u"abc"_s);
+    setFind(findDialogOf(*doc), u"abc"_s);
     Find(*doc);
     ASSERT_EQ(doc->txtDoc->textCursor().selectionStart(), 0);
 
@@ -110,8 +110,8 @@ TEST_F(FindReplaceTest, SearchDialogTakesOnlyTheFirstLineOfAMultiLineSelection)
     setText(u"first\r\nsecond"_s);
     select(2, 10);
     ReplaceItemClick(*doc, nullptr);
-    EXPECT_EQ(doc->replaceDialog()->findText(), u"rst"_s);
-    EXPECT_TRUE(doc->replaceDialog()->isVisible());
+    EXPECT_EQ(replaceDialogOf(*doc).findText(), u"rst"_s);
+    EXPECT_TRUE(replaceDialogOf(*doc).isVisible());
 }
 
 TEST_F(FindReplaceTest, ReplaceIgnoresCaseForTheSelectionThenSelectsTheNextMatch)
@@ -119,14 +119,14 @@ TEST_F(FindReplaceTest, ReplaceIgnoresCaseForTheSelectionThenSelectsTheNextMatch
     setText(u"Abc abc abc"_s);
     select(0, 3);
     setReplace(u"abc"_s, u"XY"_s, true, true);
-    doc->replaceDialog()->cmdReplace->click();
+    replaceDialogOf(*doc).cmdReplace->click();
     EXPECT_EQ(text(), u"XY abc abc"_s);
     EXPECT_EQ(doc->txtDoc->textCursor().selectionStart(), 3);
     EXPECT_EQ(selected(), u"abc"_s);
     EXPECT_TRUE(doc->isModified());
 
-    doc->replaceDialog()->cmdReplace->click();
-    doc->replaceDialog()->cmdReplace->click();
+    replaceDialogOf(*doc).cmdReplace->click();
+    replaceDialogOf(*doc).cmdReplace->click();
     EXPECT_EQ(text(), u"XY XY XY"_s);
     EXPECT_EQ(caret(), 8);
     ASSERT_EQ(fake.messages.size(), 1);
@@ -138,7 +138,7 @@ TEST_F(FindReplaceTest, ReplaceAllFromTheMiddleGoesDownOnlyAndSilently)
     setText(u"ab ab\r\nab ab ab"_s);
     select(4, 4);
     setReplace(u"ab"_s, u"<ab>"_s);
-    doc->replaceDialog()->cmdReplaceAll->click();
+    replaceDialogOf(*doc).cmdReplaceAll->click();
     EXPECT_EQ(text(), u"ab ab\r\n<ab> <ab> <ab>"_s);
     EXPECT_EQ(caret(), int(text().size()) - 1);
     EXPECT_TRUE(fake.messages.isEmpty());
@@ -184,15 +184,15 @@ TEST_F(FindReplaceTest, ReplaceDialogFindReportsAMissAndStaysOpen)
     setText(u"abc"_s);
     ReplaceItemClick(*doc, nullptr);
     setReplace(u"zz"_s, u""_s);
-    doc->replaceDialog()->cmdFindNext->click();
-    EXPECT_TRUE(doc->replaceDialog()->isVisible());
+    replaceDialogOf(*doc).cmdFindNext->click();
+    EXPECT_TRUE(replaceDialogOf(*doc).isVisible());
     ASSERT_EQ(fake.messages.size(), 1);
     EXPECT_EQ(fake.messages[0].text, u"検索文字列 \"zz\" は見つかりませんでした"_s);
 }
 
 TEST_F(FindReplaceTest, FindButtonsWaitForAFindText)
 {
-    TReplaceDialog &dialog = *doc->replaceDialog();
+    TReplaceDialog &dialog = replaceDialogOf(*doc);
     dialog.txtFind->clear();
     EXPECT_FALSE(dialog.cmdFindNext->isEnabled());
     EXPECT_FALSE(dialog.cmdReplace->isEnabled());
@@ -207,10 +207,10 @@ TEST_F(FindReplaceTest, ClosingTheWindowClosesItsDialogs)
     setText(u"abc"_s);
     SearchItemClick(*doc, nullptr);
     ReplaceItemClick(*doc, nullptr);
-    ASSERT_TRUE(doc->findDialog()->isVisible() && doc->replaceDialog()->isVisible());
+    ASSERT_TRUE(findDialogOf(*doc).isVisible() && replaceDialogOf(*doc).isVisible());
     FormCloseQuery(*doc);
-    EXPECT_FALSE(doc->findDialog()->isVisible());
-    EXPECT_FALSE(doc->replaceDialog()->isVisible());
+    EXPECT_FALSE(findDialogOf(*doc).isVisible());
+    EXPECT_FALSE(replaceDialogOf(*doc).isVisible());
 }
 
 TEST_F(DocFixture, ClipboardCommandsAreTheEditorsOwnAndUndoable)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/doc_editor.h"
+#include "document/file_commands.h"
 #include "document/mdi_child.h"
 #include "support/fake_platform.h"
 #include "support/qstring_print.h"
@@ -19,6 +20,8 @@ protected:
     // A window that closes deletes itself.
     QPointer<TMDIChild> alive = doc;
 
+    // Closing asks to save, as in the main window.
+    DocFixture() { doc->setCloseQuery(FormCloseQuery); }
     ~DocFixture() override { delete alive.data(); }
 
     // Lines of `text` are separated by "\r\n", as in the markup.
