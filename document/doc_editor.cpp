@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -38,9 +39,11 @@ TDocEditor::TDocEditor(QWidget *parent)
 {
     setObjectName(QStringLiteral("txtDoc"));
     if (TagWrapLayout::fitsRunningQt()) {
-        auto *layout = new TagWrapLayout(document());
-        document()->setDocumentLayout(layout);
-        layout->setPaintDevice(viewport());
+        // A document of its own, so that the editor takes the layout the
+        // way it takes any document's (it keeps track of its layout).
+        auto *doc = new QTextDocument(this);
+        doc->setDocumentLayout(new TagWrapLayout(doc));
+        setDocument(doc);
     }
     setAccessibleName(QStringLiteral("txtDoc"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
