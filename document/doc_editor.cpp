@@ -2,6 +2,7 @@
 
 #include "document/caret_line_shaping.h"
 #include "document/editor_view.h"
+#include "document/tag_wrap_layout.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -36,6 +38,13 @@ TDocEditor::TDocEditor(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("txtDoc"));
+    if (TagWrapLayout::fitsRunningQt()) {
+        // A document of its own, so that the editor takes the layout the
+        // way it takes any document's (it keeps track of its layout).
+        auto *doc = new QTextDocument(this);
+        doc->setDocumentLayout(new TagWrapLayout(doc));
+        setDocument(doc);
+    }
     setAccessibleName(QStringLiteral("txtDoc"));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

@@ -3,10 +3,13 @@
 #include "document/doc_editor.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,6 +17,16 @@ namespace {
 constexpr qsizetype longLine = 8192;
 // Characters coloured on either side of what is in sight of a long line.
 constexpr qsizetype sightMargin = 256;
+
+// Whether every span still covers text of its line: a span whose text was
+// deleted has shrunk to nothing, though an equal line may stand there now.
+bool spansWithin(const QList<QTextEdit::ExtraSelection> &spans, int start, int end)
+{
+    return std::all_of(spans.cbegin(), spans.cend(), [&](const QTextEdit::ExtraSelection &span) {
+        return span.cursor.selectionStart() >= start && span.cursor.selectionEnd() <= end
+               && span.cursor.hasSelection();
+    });
+}
 
 } // namespace
 
@@ -37,6 +50,7 @@ void MarkupColouring::setEnabled(bool on)
     m_trusted = 0;
     m_blockCount = m_editor->document()->blockCount();
     m_builtFor.clear();
+    m_lines.clear();
     if (on)
         m_editor->viewport()->update();
     else
@@ -46,6 +60,7 @@ void MarkupColouring::setEnabled(bool on)
 void MarkupColouring::setTinted(const QList<QTextEdit::ExtraSelection> &tinted)
 {
     m_tinted = tinted;
+    ++m_tintCount;
     m_builtFor.clear();
     if (m_enabled)
         m_editor->viewport()->update();
@@ -57,6 +72,7 @@ bool MarkupColouring::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange && watched == m_editor) {
         pickColours();
+        m_lines.clear();
         m_builtFor.clear();
         m_editor->viewport()->update();
     } else if (event->type() == QEvent::Paint && watched == m_editor->viewport()) {
@@ -209,17 +225,36 @@ void MarkupColouring::refresh()
         return;
     m_builtFor = key;
 
+    // A line shown last time, unchanged and starting in the same state,
+    // keeps its spans: their cursors have followed every edit around it.
+    QHash<int, qsizetype> last;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        last.insert(m_lines.at(i).start.position(), i);
     const QColor base = m_editor->palette().color(QPalette::Base);
+    QList<ColouredLine> lines;
+    lines.reserve(shown.size());
     QList<QTextEdit::ExtraSelection> selections = m_tinted;
     QList<MarkupSpan> spans;
     for (const Shown &line : std::as_const(shown)) {
-        spans.clear();
+        const MarkupState before = stateBefore(line.block);
+        const int at = line.block.position();
         // Only as far as the part coloured: the rest of a long line needs no pass.
         QTextCursor part(line.block);
-        part.setPosition(line.block.position() + int(qMin(line.to, qsizetype(line.block.length() - 1))),
-                         QTextCursor::KeepAnchor);
-        tokenizeLine(part.selectedText(), stateBefore(line.block), &spans, line.from, line.to);
-        const int at = line.block.position();
+        part.setPosition(at + int(qMin(line.to, qsizetype(line.block.length() - 1))), QTextCursor::KeepAnchor);
+        QString text = part.selectedText();
+        const auto kept = last.constFind(at);
+        if (kept != last.cend()) {
+            const ColouredLine &was = m_lines.at(*kept);
+            if (was.before == before && was.from == line.from && was.tints == m_tintCount && was.text == text
+                && spansWithin(was.spans, at, at + int(text.size()))) {
+                lines.append(was);
+                selections += was.spans;
+                continue;
+            }
+        }
+        spans.clear();
+        tokenizeLine(text, before, &spans, line.from, line.to);
+        ColouredLine coloured{QTextCursor(line.block), std::move(text), before, line.from, m_tintCount, {}};
         for (const MarkupSpan &span : std::as_const(spans)) {
             QTextEdit::ExtraSelection selection{QTextCursor(m_editor->document()), {}};
             selection.cursor.setPosition(at + int(span.start));
@@ -234,8 +269,14 @@ void MarkupColouring::refresh()
                     background = tint.format.background();
             }
             selection.format.setBackground(background);
-            selections.append(selection);
+            coloured.spans.append(selection);
         }
+        selections += coloured.spans;
+        lines.append(std::move(coloured));
     }
+    // Only the lines shown keep spans, so the document has few cursors to
+    // move on each edit however far the page has been scrolled.
+    m_lines = std::move(lines);
+    // The editor repaints only the spans that differ from the ones it has.
     m_editor->setExtraSelections(selections);
 }

@@ -59,4 +59,16 @@ private:
     QList<QTextEdit::ExtraSelection> m_tinted;
     // What the coloured spans were built for; the same again skips the build.
     QList<qsizetype> m_builtFor;
+    // The spans of each line shown, and what they were worked out from.
+    struct ColouredLine {
+        QTextCursor start;
+        QString text;  // the part coloured
+        MarkupState before;
+        qsizetype from;
+        int tints;
+        QList<QTextEdit::ExtraSelection> spans;
+    };
+    QList<ColouredLine> m_lines;
+    // Counts the changes of the tinted ranges, which the spans' backgrounds follow.
+    int m_tintCount = 0;
 };

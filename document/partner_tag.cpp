@@ -128,13 +128,36 @@ std::optional<TagPartners> findPartnerTag(QStringView text, qsizetype caret, qsi
         }
         return std::nullopt;
     }
-    for (qsizetype i = open; i > low;) {
-        const qsizetype at = text.sliced(low, i - low).lastIndexOf(u'<');
-        if (at < 0)
-            break;
-        const qsizetype from = low + at;
-        i = from;
+    // Going back, a comment shows its end first: from a "-->" back to the
+    // "<!--" whose comment it closes is skipped. A "-->" after a comment that
+    // closed earlier is text. Each search goes on from where the last one of
+    // its kind stopped.
+    const auto lastBefore = [&](qsizetype end, QStringView what) -> qsizetype {
+        // From the last character: Qt 6.4 reads one past the end for a
+        // one-character needle when told to start at the end.
+        const qsizetype at = text.sliced(low, end - low).lastIndexOf(what, -1);
+        return at < 0 ? -1 : low + at;
+    };
+    qsizetype from = lastBefore(open, u"<");
+    qsizetype close = lastBefore(open, u"-->");
+    while (from >= 0) {
+        if (close > from) {
+            // "<!-->" is a whole comment, so its start may overlap its end.
+            const qsizetype opener = lastBefore(close + 2, u"<!--");
+            // Its start out of reach: what lies before may be commented out.
+            if (opener < 0)
+                return std::nullopt;
+            if (opener + text.sliced(opener, close + 3 - opener).indexOf(u"-->") == close) {
+                if (from >= opener)
+                    from = lastBefore(opener, u"<");
+                close = lastBefore(opener, u"-->");
+            } else {
+                close = lastBefore(close + 2, u"-->");
+            }
+            continue;
+        }
         const std::optional<Tag> tag = tagAt(text, from, high);
+        from = lastBefore(from, u"<");
         if (!tag || tag->name.compare(here->name, Qt::CaseInsensitive) != 0 || selfClosed(text, *tag))
             continue;
         if (tag->closing)

@@ -182,12 +182,16 @@ std::optional<TableAlign> alignOf(QStringView word)
 bool readCaption(TableContent &content, TableOptions &o)
 {
     const std::optional<TagElement> caption = content.next(u"CAPTION", false);
-    if (!caption || caption->attributes.size() != 2)
+    if (!caption)
         return false;
     const TagAttribute *side = caption->attribute(u"VALIGN");
     const TagAttribute *align = caption->attribute(u"ALIGN");
-    const auto sideWord = side ? oneOf(side->value, {u"top", u"bottom"}) : std::nullopt;
-    const auto alignValue = align ? alignOf(align->value) : std::nullopt;
+    // A caption written by hand often leaves out what browsers take by
+    // default: above the table, centred.
+    if (caption->attributes.size() != (side ? 1 : 0) + (align ? 1 : 0))
+        return false;
+    const auto sideWord = side ? oneOf(side->value, {u"top", u"bottom"}) : std::optional<QString>(u"top"_s);
+    const auto alignValue = align ? alignOf(align->value) : std::optional<TableAlign>(TableAlign::Center);
     const auto text = content.textUntilEnd(u"CAPTION");
     if (!sideWord || !alignValue || !text)
         return false;

@@ -481,6 +481,12 @@ const HandRow handRows[] = {
     {u"<table border=2 class=t>\u2029<tr> <th>a</th>\u2029<TD>b</td> </tr></table>", [](const QString &p) {
          return rewritten(p, [](auto &e) { return reopenTable(e, {}); }, tableText);
      }, u"<TABLE BORDER=\"2\" class=t>\r\n<TR><TH>a</TH><TD>b</TD></TR>\r\n</TABLE>"},
+    {u"<table><caption>c</caption><tr><td>a</td></tr></table>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenTable(e, {}); }, tableText);
+     }, u"<TABLE>\r\n<CAPTION VALIGN=top ALIGN=center>c</CAPTION>\r\n<TR><TD>a</TD></TR>\r\n</TABLE>"},
+    {u"<table><caption align=right class=c>c</caption><tr><td>a</td></tr></table>", [](const QString &p) {
+         return rewritten(p, [](auto &e) { return reopenTable(e, {}); }, tableText);
+     }, u"<TABLE>"},
     {u"<table><tr><td colspan=2>a</td></tr></table>", [](const QString &p) {
          return rewritten(p, [](auto &e) { return reopenTable(e, {}); }, tableText);
      }, u"<TABLE>"},

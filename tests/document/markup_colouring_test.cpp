@@ -85,7 +85,18 @@ TEST_F(MarkupColouringTest, EditsFarAboveTheViewRecolourTheLinesShown)
 
 // Whatever the edits and wherever the view, the state each line starts in
 // is the one a pass over the whole text gives.
-TEST_F(MarkupColouringTest, KeptStatesMatchAFreshPassAfterRandomEdits)
+// Every coloured span as drawn: start, end and colour.
+QList<std::tuple<int, int, QRgb>> drawnSpans(const TDocEditor &editor)
+{
+    QList<std::tuple<int, int, QRgb>> spans;
+    for (const QTextEdit::ExtraSelection &s : editor.extraSelections()) {
+        if (s.format.hasProperty(QTextFormat::ForegroundBrush))
+            spans.append({s.cursor.selectionStart(), s.cursor.selectionEnd(), s.format.foreground().color().rgb()});
+    }
+    return spans;
+}
+
+TEST_F(MarkupColouringTest, KeptStatesAndSpansMatchAFreshPassAfterRandomEdits)
 {
     QStringList lines;
     for (int i = 0; i < 400; ++i)
@@ -105,13 +116,36 @@ TEST_F(MarkupColouringTest, KeptStatesMatchAFreshPassAfterRandomEdits)
         }
         if (round % 7 == 0)
             editor.verticalScrollBar()->setValue(random.bounded(editor.verticalScrollBar()->maximum() + 1));
-        QCoreApplication::processEvents();
+        editor.viewport()->repaint();
+        // The spans kept from before the edit, moved along with it, are the
+        // ones a fresh pass draws.
+        const auto kept = drawnSpans(editor);
+        colouring->setEnabled(false);
+        colouring->setEnabled(true);
+        editor.viewport()->repaint();
+        ASSERT_EQ(drawnSpans(editor), kept) << "round " << round;
     }
     MarkupState state;
     for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
         ASSERT_EQ(colouring->stateBefore(block), state) << "line " << block.blockNumber() + 1;
         state = tokenizeLine(block.text(), state);
     }
+}
+
+TEST_F(MarkupColouringTest, ALineDeletedUnderAnEqualOneLeavesTheEqualOneColoured)
+{
+    editor.setPlainText(u"<TD>a</TD>\n<TD>a</TD>\n<TD>a</TD>"_s);
+    editor.viewport()->repaint();
+    QTextCursor line(editor.document()->findBlockByNumber(1));
+    line.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    line.removeSelectedText();
+    editor.viewport()->repaint();
+    const auto kept = drawnSpans(editor);
+    colouring->setEnabled(false);
+    colouring->setEnabled(true);
+    editor.viewport()->repaint();
+    EXPECT_EQ(drawnSpans(editor), kept);
+    EXPECT_EQ(kept.size(), 4);  // two tags on each of the two lines
 }
 
 } // namespace

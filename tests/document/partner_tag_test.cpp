@@ -48,7 +48,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, PartnerTag, ::testing::Values(
     Row{"<P|/>"},
     Row{"<B|>never closed"},
     Row{"< B|>x</B>"},
-    Row{"unopened </B|>"}));
+    Row{"unopened </B|>"},
+    // Comments are skipped both ways, tags in them not counted.
+    Row{"^<B>x<!-- <B> -->y<|/B>"},
+    Row{"<B|>x<!-- </B> -->y^</B>"},
+    Row{"^<B><!--<B>--><!-- <B> --></B|>"},
+    Row{"<B>x<!---->y<!-->^<B>--></B|>"},
+    // A "-->" after a comment already closed is text.
+    Row{"<B>a<!-- x -->^<B>b --></B|>"},
+    Row{"^<B><!-- x --><B>a</B> --></B|>"}));
 
 TEST(PartnerTagReach, MarksNothingBeyondItsReach)
 {
@@ -59,6 +67,30 @@ TEST(PartnerTagReach, MarksNothingBeyondItsReach)
     const qsizetype end = page.size() - 2;
     EXPECT_TRUE(findPartnerTag(page, end, end));
     EXPECT_FALSE(findPartnerTag(page, end, end - 1));
+}
+
+// Text the reach cuts in two: a comment whose start is beyond it may hide
+// the partner, so none is given; one whole inside is skipped.
+TEST(PartnerTagReach, ReadsACommentOnlyWithinItsReach)
+{
+    const QString filler(100, u'x');
+    // "<B>x" then a comment holding a start tag, then the end tag.
+    const QString back = u"<B>x<!--<B>"_s + filler + u"--></B>"_s;
+    const qsizetype end = back.size() - 2;
+    const auto partnerFrom = [](const QString &page, qsizetype caret, qsizetype reach) {
+        const std::optional<TagPartners> found = findPartnerTag(page, caret, reach);
+        return found ? found->partner.start : qsizetype(-1);
+    };
+    EXPECT_EQ(partnerFrom(back, end, end), 0);
+    EXPECT_EQ(partnerFrom(back, end, end - 4), -1);  // the comment's start is the first read
+    EXPECT_EQ(partnerFrom(back, end, end - 5), -1);  // it is not: nor the <B> inside
+    EXPECT_EQ(partnerFrom(back, end, end - 8), -1);
+    // A comment holding an end tag, closed just within the reach or beyond.
+    const QString ahead = u"<B><!--</B>"_s + filler + u"--></B>"_s;
+    const qsizetype lastEnd = ahead.size();
+    EXPECT_EQ(partnerFrom(ahead, 1, lastEnd - 1), lastEnd - 4);
+    EXPECT_EQ(partnerFrom(ahead, 1, lastEnd - 5), -1);  // "-->" read whole, "</B>" not
+    EXPECT_EQ(partnerFrom(ahead, 1, lastEnd - 6), -1);  // "-->" cut: the rest is comment
 }
 
 } // namespace
