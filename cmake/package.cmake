@@ -17,8 +17,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The editor's line layout reads Qt's private text engine: exactly this Qt.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-base-abi (= ${Qt6_VERSION})")
+# dpkg-shlibdeps adds qt6-base-abi (= the Qt built with) itself: the editor's
+# line layout uses Qt's private text engine.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # A Japanese input method that reaches Qt 6 programs (uim has no Qt 6 module).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n, ibus-mozc | fcitx5-mozc | ibus-anthy")
