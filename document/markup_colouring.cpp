@@ -1,8 +1,10 @@
 #include "document/markup_colouring.h"
 
 #include "document/doc_editor.h"
+#include "document/line_formats.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QHash>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -10,6 +12,8 @@
 #include <QTextLayout>
 
 #include <algorithm>
+
+using FormatRanges = QList<QTextLayout::FormatRange>;
 
 namespace {
 
@@ -26,6 +30,37 @@ bool spansWithin(const QList<QTextEdit::ExtraSelection> &spans, int start, int e
         return span.cursor.selectionStart() >= start && span.cursor.selectionEnd() <= end
                && span.cursor.hasSelection();
     });
+}
+
+// `ours` as it falls in a line's layout, whose text holds what an input
+// method is composing: the composed text keeps the method's own formats,
+// and our ranges move around it.
+FormatRanges besideComposition(const QTextLayout *layout, const FormatRanges &ours)
+{
+    const int length = int(layout->preeditAreaText().size());
+    if (length == 0)
+        return ours;
+    const int at = layout->preeditAreaPosition();
+    FormatRanges ranges;
+    for (const QTextLayout::FormatRange &range : layout->formats()) {
+        if (range.start >= at && range.start + range.length <= at + length)
+            ranges.append(range);
+    }
+    for (QTextLayout::FormatRange range : ours) {
+        const int end = range.start + range.length;
+        if (range.start >= at) {
+            range.start += length;
+        } else if (end > at) {
+            QTextLayout::FormatRange after = range;
+            after.start = at + length;
+            after.length = end - at;
+            ranges.append(after);
+            range.length = at - range.start;
+        }
+        ranges.append(range);
+    }
+    std::sort(ranges.begin(), ranges.end(), [](const auto &a, const auto &b) { return a.start < b.start; });
+    return ranges;
 }
 
 } // namespace
@@ -51,10 +86,13 @@ void MarkupColouring::setEnabled(bool on)
     m_blockCount = m_editor->document()->blockCount();
     m_builtFor.clear();
     m_lines.clear();
-    if (on)
+    if (on) {
+        m_formatsLeft = true;
         m_editor->viewport()->update();
-    else
+    } else {
+        clearShown(m_editor->viewport()->rect());
         m_editor->setExtraSelections(m_tinted);
+    }
 }
 
 void MarkupColouring::setTinted(const QList<QTextEdit::ExtraSelection> &tinted)
@@ -76,7 +114,11 @@ bool MarkupColouring::eventFilter(QObject *watched, QEvent *event)
         m_builtFor.clear();
         m_editor->viewport()->update();
     } else if (event->type() == QEvent::Paint && watched == m_editor->viewport()) {
-        refresh();
+        const QRect painted = static_cast<QPaintEvent *>(event)->rect();
+        if (m_enabled)
+            refresh(painted);
+        else if (m_formatsLeft)
+            clearShown(painted);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -90,8 +132,32 @@ void MarkupColouring::pickColours()
     static constexpr std::array<QRgb, MarkupKindCount> onDark = {
         0x6cb6ff, 0xf0a0c8, 0xf0c674, 0x7ec07e, 0xd7a0ff, 0xa8a8a8, 0xe0b080, 0x70d0d0};
     const bool dark = m_editor->palette().color(QPalette::Base).lightness() < 128;
-    for (int i = 0; i < MarkupKindCount; ++i)
+    for (int i = 0; i < MarkupKindCount; ++i) {
         m_colours[i] = QColor::fromRgb(dark ? onDark[i] : onLight[i]);
+        m_formats[i] = QTextCharFormat();
+        m_formats[i].setForeground(m_colours[i]);
+    }
+}
+
+void MarkupColouring::colourLine(const QTextBlock &block, const FormatRanges &ours)
+{
+    QTextLayout *layout = block.layout();
+    const FormatRanges ranges = besideComposition(layout, ours);
+    if (layout->formats() != ranges)
+        setLineFormats(block, ranges);
+}
+
+void MarkupColouring::clearShown(const QRect &painted)
+{
+    for (QTextBlock block = m_editor->firstShownBlock(); block.isValid(); block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        const QRectF rect = m_editor->shownBlockRect(block);
+        if (rect.top() > painted.bottom())
+            break;
+        if (rect.bottom() >= painted.top())
+            colourLine(block, {});
+    }
 }
 
 void MarkupColouring::contentsChanged(int position, int, int added)
@@ -104,37 +170,94 @@ void MarkupColouring::contentsChanged(int position, int, int added)
     m_builtFor.clear();
     const QTextBlock first = doc->findBlock(position);
     const int firstNumber = first.isValid() ? first.blockNumber() : 0;
-    if (firstNumber >= m_trusted)
-        return;
+    if (firstNumber <= m_trusted && first == doc->findBlock(qMax(position, position + added - 1)))
+        colourEditedLine(first);
     const int lastChanged = doc->findBlock(qMin(position + added, doc->characterCount() - 1)).blockNumber();
-    // The blocks after the edit that were trusted, as they are numbered now.
-    const int trustedAfter = m_trusted + (m_blockCount - oldCount);
+    // The view repaints the lines edited; the lines after them need it too
+    // when the state they start in may have changed. Past the trusted lines
+    // none is coloured yet, unless it follows a very long line, whose end
+    // state waits (and which fills the view anyway).
+    const bool laterLinesMayChange = firstNumber < m_trusted
+                                             ? retrust(first, lastChanged, m_trusted + (m_blockCount - oldCount))
+                                             : first.length() > longLine;
+    if (laterLinesMayChange)
+        m_editor->viewport()->update();
+}
+
+bool MarkupColouring::retrust(const QTextBlock &first, int lastChanged, int trustedAfter)
+{
     // Past the lines shown, the rest waits until it is shown.
     const QTextBlock shown = m_editor->firstShownBlock();
     const int linesInSight = m_editor->viewport()->height() / qMax(1, m_editor->fontMetrics().lineSpacing()) + 2;
+    const int firstNumber = first.blockNumber();
     const int enough = qMax(firstNumber, (shown.isValid() ? shown.blockNumber() : 0) + linesInSight);
 
+    bool stateAfterChanged = true;
     MarkupState state = firstNumber == 0 ? MarkupState() : MarkupState::unpacked(first.previous().userState());
     int number = firstNumber;
     for (QTextBlock block = first; block.isValid(); block = block.next(), ++number) {
         // A very long line's end state waits until a line after it is shown.
         if (block.length() > longLine) {
             m_trusted = number;
-            return;
+            return stateAfterChanged;
         }
         const int kept = block.userState();
         state = tokenizeLine(block.text(), state);
         block.setUserState(state.packed());
+        if (number == lastChanged)
+            stateAfterChanged = kept != state.packed();
         if (number > lastChanged && number < trustedAfter && kept == state.packed()) {
             m_trusted = trustedAfter;
-            return;
+            return stateAfterChanged;
         }
         if (number >= trustedAfter - 1 || number >= enough) {
             m_trusted = number + 1;
-            return;
+            return stateAfterChanged;
         }
     }
     m_trusted = m_blockCount;
+    return stateAfterChanged;
+}
+
+void MarkupColouring::colourEditedLine(const QTextBlock &block)
+{
+    // A line not laid out yet is not in sight; one too long waits for the paint.
+    if (block.length() > longLine || block.layout()->lineCount() == 0)
+        return;
+    QList<MarkupSpan> spans;
+    tokenizeLine(block.text(), stateBefore(block), &spans);
+    colourLine(block, formatsOf(block, spans));
+}
+
+MarkupColouring::FormatRanges MarkupColouring::formatsOf(const QTextBlock &block,
+                                                          const QList<MarkupSpan> &spans) const
+{
+    FormatRanges formats;
+    formats.reserve(spans.size() + m_tinted.size());
+    for (const MarkupSpan &span : spans)
+        formats.append({int(span.start), int(span.length), m_formats[int(span.kind)]});
+    // Tints only set a background, so they lie over the colours.
+    const int at = block.position();
+    const int end = at + block.length() - 1;
+    for (const QTextEdit::ExtraSelection &tint : m_tinted) {
+        const int from = qMax(at, tint.cursor.selectionStart());
+        const int to = qMin(end, tint.cursor.selectionEnd());
+        if (from < to)
+            formats.append({from - at, to - from, tint.format});
+    }
+    return formats;
+}
+
+bool MarkupColouring::touchesLongLine(const QTextEdit::ExtraSelection &tint) const
+{
+    const QTextDocument *doc = m_editor->document();
+    for (QTextBlock block = doc->findBlock(tint.cursor.selectionStart()); block.isValid(); block = block.next()) {
+        if (block.length() > longLine)
+            return true;
+        if (block.contains(tint.cursor.selectionEnd()))
+            return false;
+    }
+    return false;
 }
 
 void MarkupColouring::trustUpTo(int blockNumber)
@@ -199,18 +322,17 @@ std::pair<qsizetype, qsizetype> MarkupColouring::shownPart(const QTextBlock &blo
     return {qMax<qsizetype>(0, from - sightMargin), to + sightMargin};
 }
 
-void MarkupColouring::refresh()
+void MarkupColouring::refresh(const QRect &painted)
 {
-    if (!m_enabled)
-        return;
     const QRectF sight = m_editor->viewport()->rect();
     struct Shown {
         QTextBlock block;
         qsizetype from;
         qsizetype to;
+        bool painted;
     };
     QList<Shown> shown;
-    QList<qsizetype> key{m_editor->document()->revision()};
+    QList<qsizetype> key{m_editor->document()->revision(), painted.top(), painted.bottom()};
     for (QTextBlock block = m_editor->firstShownBlock(); block.isValid(); block = block.next()) {
         if (!block.isVisible())
             continue;
@@ -218,7 +340,7 @@ void MarkupColouring::refresh()
         if (rect.top() > sight.bottom())
             break;
         const auto [from, to] = shownPart(block, rect);
-        shown.append({block, from, to});
+        shown.append({block, from, to, rect.bottom() >= painted.top() && rect.top() <= painted.bottom()});
         key << block.position() << from << to;
     }
     if (key == m_builtFor)
@@ -226,57 +348,87 @@ void MarkupColouring::refresh()
     m_builtFor = key;
 
     // A line shown last time, unchanged and starting in the same state,
-    // keeps its spans: their cursors have followed every edit around it.
+    // keeps its colours: the spans' cursors have followed every edit around
+    // it, and formats belong to the line. A line not painted now keeps them
+    // as they are: whatever changes its colours repaints it.
     QHash<int, qsizetype> last;
     for (qsizetype i = 0; i < m_lines.size(); ++i)
         last.insert(m_lines.at(i).start.position(), i);
-    const QColor base = m_editor->palette().color(QPalette::Base);
     QList<ColouredLine> lines;
     lines.reserve(shown.size());
-    QList<QTextEdit::ExtraSelection> selections = m_tinted;
-    QList<MarkupSpan> spans;
+    // A short line has its tint among its formats; a long one has it drawn over.
+    QList<QTextEdit::ExtraSelection> selections;
+    for (const QTextEdit::ExtraSelection &tint : std::as_const(m_tinted)) {
+        if (touchesLongLine(tint))
+            selections.append(tint);
+    }
     for (const Shown &line : std::as_const(shown)) {
-        const MarkupState before = stateBefore(line.block);
-        const int at = line.block.position();
-        // Only as far as the part coloured: the rest of a long line needs no pass.
-        QTextCursor part(line.block);
-        part.setPosition(at + int(qMin(line.to, qsizetype(line.block.length() - 1))), QTextCursor::KeepAnchor);
-        QString text = part.selectedText();
-        const auto kept = last.constFind(at);
-        if (kept != last.cend()) {
-            const ColouredLine &was = m_lines.at(*kept);
-            if (was.before == before && was.from == line.from && was.tints == m_tintCount && was.text == text
-                && spansWithin(was.spans, at, at + int(text.size()))) {
-                lines.append(was);
-                selections += was.spans;
-                continue;
+        const auto kept = last.constFind(line.block.position());
+        if (!line.painted) {
+            if (kept != last.cend()) {
+                lines.append(m_lines.at(*kept));
+                selections += lines.last().spans;
             }
+            continue;
         }
-        spans.clear();
-        tokenizeLine(text, before, &spans, line.from, line.to);
-        ColouredLine coloured{QTextCursor(line.block), std::move(text), before, line.from, m_tintCount, {}};
-        for (const MarkupSpan &span : std::as_const(spans)) {
-            QTextEdit::ExtraSelection selection{QTextCursor(m_editor->document()), {}};
-            selection.cursor.setPosition(at + int(span.start));
-            selection.cursor.setPosition(at + int(span.start + span.length), QTextCursor::KeepAnchor);
-            selection.format.setForeground(m_colours[int(span.kind)]);
-            // A background of its own keeps the plain text from being drawn
-            // under the colour; a tinted range keeps its tint.
-            QBrush background = base;
-            for (const QTextEdit::ExtraSelection &tint : std::as_const(m_tinted)) {
-                if (tint.cursor.selectionStart() <= selection.cursor.selectionStart()
-                    && selection.cursor.selectionEnd() <= tint.cursor.selectionEnd())
-                    background = tint.format.background();
-            }
-            selection.format.setBackground(background);
-            coloured.spans.append(selection);
-        }
+        ColouredLine coloured = colouredLine(line.block, line.from, line.to,
+                                             kept != last.cend() ? &m_lines.at(*kept) : nullptr);
         selections += coloured.spans;
         lines.append(std::move(coloured));
     }
-    // Only the lines shown keep spans, so the document has few cursors to
+    // Only the lines shown are kept, so the document has few cursors to
     // move on each edit however far the page has been scrolled.
     m_lines = std::move(lines);
-    // The editor repaints only the spans that differ from the ones it has.
+    // The editor repaints only the selections that differ from the ones it has.
     m_editor->setExtraSelections(selections);
+}
+
+MarkupColouring::ColouredLine MarkupColouring::colouredLine(const QTextBlock &block, qsizetype from, qsizetype to,
+                                                            const ColouredLine *was)
+{
+    const MarkupState before = stateBefore(block);
+    const int at = block.position();
+    const bool isLong = block.length() > longLine;
+    // Only as far as the part coloured: the rest of a long line needs no pass.
+    QString text;
+    if (isLong) {
+        QTextCursor part(block);
+        part.setPosition(at + int(qMin(to, qsizetype(block.length() - 1))), QTextCursor::KeepAnchor);
+        text = part.selectedText();
+    } else {
+        text = block.text();
+    }
+    if (was && was->before == before && was->from == from && was->tints == m_tintCount && was->text == text
+        && (isLong ? spansWithin(was->spans, at, at + int(text.size()))
+                   : block.layout()->formats() == besideComposition(block.layout(), was->formats)))
+        return *was;
+
+    QList<MarkupSpan> spans;
+    tokenizeLine(text, before, &spans, from, to);
+    ColouredLine coloured{QTextCursor(block), std::move(text), before, from, m_tintCount, {}, {}};
+    if (!isLong) {
+        coloured.formats = formatsOf(block, spans);
+        colourLine(block, coloured.formats);
+        return coloured;
+    }
+    // A line that grew long keeps no formats from before.
+    colourLine(block, {});
+    const QColor base = m_editor->palette().color(QPalette::Base);
+    for (const MarkupSpan &span : std::as_const(spans)) {
+        QTextEdit::ExtraSelection selection{QTextCursor(m_editor->document()), {}};
+        selection.cursor.setPosition(at + int(span.start));
+        selection.cursor.setPosition(at + int(span.start + span.length), QTextCursor::KeepAnchor);
+        selection.format.setForeground(m_colours[int(span.kind)]);
+        // A background of its own keeps the plain text from being drawn
+        // under the colour; a tinted range keeps its tint.
+        QBrush background = base;
+        for (const QTextEdit::ExtraSelection &tint : std::as_const(m_tinted)) {
+            if (tint.cursor.selectionStart() <= selection.cursor.selectionStart()
+                && selection.cursor.selectionEnd() <= tint.cursor.selectionEnd())
+                background = tint.format.background();
+        }
+        selection.format.setBackground(background);
+        coloured.spans.append(selection);
+    }
+    return coloured;
 }

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr qsizetype reach = qsizetype(1) << 20;
+constexpr int delayMs = 200;
 
 } // namespace
 
@@ -16,19 +17,33 @@ PartnerMarking::PartnerMarking(TDocEditor *editor, MarkupColouring *colouring)
     , m_colouring(colouring)
 {
     m_delay.setSingleShot(true);
-    m_delay.setInterval(200);
-    connect(&m_delay, &QTimer::timeout, this, &PartnerMarking::mark);
-    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (m_enabled)
-            m_delay.start();
-    });
+    connect(&m_delay, &QTimer::timeout, this, &PartnerMarking::waited);
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &PartnerMarking::caretMoved);
+}
+
+void PartnerMarking::caretMoved()
+{
+    if (!m_enabled)
+        return;
+    m_sinceMove.start();
+    if (!m_delay.isActive())
+        m_delay.start(delayMs);
+}
+
+void PartnerMarking::waited()
+{
+    const qint64 left = delayMs - m_sinceMove.elapsed();
+    if (left > 0)
+        m_delay.start(int(left));
+    else
+        mark();
 }
 
 void PartnerMarking::setEnabled(bool on)
 {
     m_enabled = on;
     if (on) {
-        m_delay.start();
+        caretMoved();
     } else {
         m_delay.stop();
         if (m_marked)

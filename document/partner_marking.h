@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -18,9 +19,15 @@ public:
     void mark();
 
 private:
+    void caretMoved();
+    void waited();
+
     TDocEditor *m_editor;
     MarkupColouring *m_colouring;
+    // Started once for a run of caret moves, not at every one: setting a
+    // timer again costs a keystroke more than all the rest of the marking.
     QTimer m_delay;
+    QElapsedTimer m_sinceMove;
     bool m_enabled = false;
     bool m_marked = false;
 };

@@ -74,8 +74,10 @@ void TagWrapLayout::documentChanged(int from, int charsRemoved, int charsAdded)
     QTextDocument *doc = document();
     const int blockCount = doc->blockCount();
     const QTextBlock block = doc->findBlock(from);
-    if (!wrapping() || blockCount != m_blockCount
-        || block != doc->findBlock(qMax(0, from + charsRemoved + charsAdded - 1))) {
+    // With the line count unchanged, new text within one line is an edit
+    // of that line alone. (Qt's test also adds the removed length, which
+    // sends a change noticed over a whole line through the slow path.)
+    if (!wrapping() || blockCount != m_blockCount || block != doc->findBlock(qMax(from, from + charsAdded - 1))) {
         QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
         m_blockCount = blockCount;
         return;

@@ -3,6 +3,7 @@
 #include "app/view_settings.h"
 #include "document/editor_view.h"
 #include "document/line_gutter.h"
+#include "support/shown_colours.h"
 
 #include <QFile>
 #include <QSettings>
@@ -30,6 +31,8 @@ TEST_F(ViewOptionsTest, EntriesSwitchEveryWindowAndAreKeptInTheirOwnFile)
     form->FileNewItemClick();
     form->FileNewItemClick();
     EXPECT_EQ(EditorView::of(current()->txtDoc)->options(), ViewOptions());
+    current()->txtDoc->viewport()->repaint();
+    EXPECT_FALSE(shownColours(*current()->txtDoc).isEmpty());
 
     struct Row {
         const char *entry;
@@ -53,7 +56,8 @@ TEST_F(ViewOptionsTest, EntriesSwitchEveryWindowAndAreKeptInTheirOwnFile)
     TDocEditor *editor = current()->txtDoc;
     EXPECT_EQ(editor->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_TRUE(EditorView::of(editor)->gutter()->isVisible());
-    EXPECT_TRUE(editor->extraSelections().isEmpty());
+    editor->viewport()->repaint();
+    EXPECT_TRUE(shownColours(*editor).isEmpty());
 
     form->close();
     EXPECT_EQ(bytesOf(fake.configFilePath()), iniBefore);

@@ -1,13 +1,17 @@
 #include "document/doc_editor.h"
 #include "document/editor_view.h"
 #include "document/markup_colouring.h"
+#include "document/partner_marking.h"
+#include "support/shown_colours.h"
 
+#include <QInputMethodEvent>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -27,17 +31,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
     }
 
-    // The colour the character at `position` is drawn in; invalid for the text's own.
-    QColor colourAt(int position) const
-    {
-        QColor colour;
-        for (const QTextEdit::ExtraSelection &s : editor.extraSelections()) {
-            if (s.cursor.selectionStart() <= position && position < s.cursor.selectionEnd()
-                && s.format.hasProperty(QTextFormat::ForegroundBrush))
-                colour = s.format.foreground().color();
-        }
-        return colour;
-    }
+    QColor colourAt(int position) const { return shownColourAt(editor, position); }
 
     void insertAt(int line, int column, const QString &text)
     {
@@ -85,17 +79,6 @@ TEST_F(MarkupColouringTest, EditsFarAboveTheViewRecolourTheLinesShown)
 
 // Whatever the edits and wherever the view, the state each line starts in
 // is the one a pass over the whole text gives.
-// Every coloured span as drawn: start, end and colour.
-QList<std::tuple<int, int, QRgb>> drawnSpans(const TDocEditor &editor)
-{
-    QList<std::tuple<int, int, QRgb>> spans;
-    for (const QTextEdit::ExtraSelection &s : editor.extraSelections()) {
-        if (s.format.hasProperty(QTextFormat::ForegroundBrush))
-            spans.append({s.cursor.selectionStart(), s.cursor.selectionEnd(), s.format.foreground().color().rgb()});
-    }
-    return spans;
-}
-
 TEST_F(MarkupColouringTest, KeptStatesAndSpansMatchAFreshPassAfterRandomEdits)
 {
     QStringList lines;
@@ -119,11 +102,11 @@ TEST_F(MarkupColouringTest, KeptStatesAndSpansMatchAFreshPassAfterRandomEdits)
         editor.viewport()->repaint();
         // The spans kept from before the edit, moved along with it, are the
         // ones a fresh pass draws.
-        const auto kept = drawnSpans(editor);
+        const auto kept = shownColours(editor);
         colouring->setEnabled(false);
         colouring->setEnabled(true);
         editor.viewport()->repaint();
-        ASSERT_EQ(drawnSpans(editor), kept) << "round " << round;
+        ASSERT_EQ(shownColours(editor), kept) << "round " << round;
     }
     MarkupState state;
     for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
@@ -140,12 +123,180 @@ TEST_F(MarkupColouringTest, ALineDeletedUnderAnEqualOneLeavesTheEqualOneColoured
     line.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
     line.removeSelectedText();
     editor.viewport()->repaint();
-    const auto kept = drawnSpans(editor);
+    const auto kept = shownColours(editor);
     colouring->setEnabled(false);
     colouring->setEnabled(true);
     editor.viewport()->repaint();
-    EXPECT_EQ(drawnSpans(editor), kept);
+    EXPECT_EQ(shownColours(editor), kept);
     EXPECT_EQ(kept.size(), 4);  // two tags on each of the two lines
+}
+
+// What an input method is composing keeps its own underline; the line's
+// colours go around it, and after the commit they are a fresh pass's.
+TEST_F(MarkupColouringTest, ComposedTextKeepsItsFormatAndTheColoursGoAroundIt)
+{
+    struct Row {
+        int at;
+        // The ranges of the line's layout while composing "かな": start, length, and
+        // colour or 0 for the composition's underline.
+        QList<std::tuple<int, int, QRgb>> composing;
+        qsizetype spansAfter;
+    };
+    const QRgb element = colouring->colour(MarkupKind::ElementName).rgb();
+    const QRgb attribute = colouring->colour(MarkupKind::AttributeName).rgb();
+    const Row rows[] = {
+        {0, {{0, 2, 0}, {2, 3, element}, {6, 4, element}}, 2},
+        {2, {{0, 2, element}, {2, 2, 0}, {4, 1, element}, {6, 4, element}}, 4},
+        {4, {{0, 3, element}, {4, 2, 0}, {6, 4, element}}, 2},
+        {7, {{0, 3, element}, {4, 3, element}, {7, 2, 0}, {9, 1, element}}, 4},
+    };
+    for (const Row &row : rows) {
+        editor.setPlainText(u"<B>x</B>"_s);
+        QTextCursor caret = editor.textCursor();
+        caret.setPosition(row.at);
+        editor.setTextCursor(caret);
+        QTextCharFormat underline;
+        underline.setFontUnderline(true);
+        QInputMethodEvent composing(u"かな"_s, {{QInputMethodEvent::TextFormat, 0, 2, underline}});
+        QCoreApplication::sendEvent(&editor, &composing);
+        editor.viewport()->repaint();
+        QList<std::tuple<int, int, QRgb>> ranges;
+        for (const QTextLayout::FormatRange &range : editor.document()->firstBlock().layout()->formats()) {
+            ranges.append({range.start, range.length,
+                           range.format.fontUnderline() ? 0 : range.format.foreground().color().rgb()});
+        }
+        EXPECT_EQ(ranges, row.composing) << "at " << row.at;
+
+        QInputMethodEvent commit;
+        commit.setCommitString(u"かな"_s);
+        QCoreApplication::sendEvent(&editor, &commit);
+        editor.viewport()->repaint();
+        const auto shown = shownColours(editor);
+        colouring->setEnabled(false);
+        colouring->setEnabled(true);
+        editor.viewport()->repaint();
+        EXPECT_EQ(shown, shownColours(editor)) << "at " << row.at;
+        EXPECT_EQ(shown.size(), row.spansAfter) << "at " << row.at;
+        // Inside a tag the word reads as an attribute's name; outside, as text.
+        EXPECT_EQ(shownColourAt(editor, row.at), row.spansAfter == 4 ? QColor(attribute) : QColor())
+            << "at " << row.at;
+    }
+}
+
+// Ranges drawn with the partner tint (a background and no colour of its
+// own), in document positions, among the formats of the lines shown and
+// the selections drawn over them.
+QList<std::pair<int, int>> tintedShown(const TDocEditor &editor)
+{
+    QList<std::pair<int, int>> tinted;
+    for (QTextBlock block = editor.firstShownBlock(); block.isValid(); block = block.next()) {
+        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+            if (range.format.hasProperty(QTextFormat::BackgroundBrush))
+                tinted.append({block.position() + range.start, block.position() + range.start + range.length});
+        }
+    }
+    for (const QTextEdit::ExtraSelection &s : editor.extraSelections()) {
+        if (!s.format.hasProperty(QTextFormat::ForegroundBrush))
+            tinted.append({s.cursor.selectionStart(), s.cursor.selectionEnd()});
+    }
+    std::sort(tinted.begin(), tinted.end());
+    return tinted;
+}
+
+// The partner tint is part of a short line's formats and drawn over a long
+// one; the colours stay under it either way.
+TEST_F(MarkupColouringTest, ThePartnerTintLiesOverTheColours)
+{
+    const QString filler(9000, u'x');
+    struct Row {
+        const char *name;
+        QString page;
+        int caret;
+        QList<std::pair<int, int>> tinted;
+        int away;  // a caret outside any tag
+    };
+    const Row rows[] = {
+        {"one line", u"<B>x</B>"_s, 1, {{0, 3}, {4, 8}}, 3},
+        {"a tag over two lines", u"<B\nCLASS=a>x</B>"_s, 1, {{0, 2}, {3, 11}, {12, 16}}, 11},
+        {"a long line", u"<B>"_s + filler + u"</B>"_s, 1, {{0, 3}, {9003, 9007}}, 5},
+    };
+    for (const Row &row : rows) {
+        editor.setPlainText(row.page);
+        QTextCursor caret = editor.textCursor();
+        caret.setPosition(row.caret);
+        editor.setTextCursor(caret);
+        EditorView::of(&editor)->partner()->mark();
+        editor.viewport()->repaint();
+        EXPECT_EQ(tintedShown(editor), row.tinted) << row.name;
+        EXPECT_EQ(shownColourAt(editor, 1), colouring->colour(MarkupKind::ElementName)) << row.name;
+
+        caret.setPosition(row.away);
+        editor.setTextCursor(caret);
+        EditorView::of(&editor)->partner()->mark();
+        editor.viewport()->repaint();
+        EXPECT_EQ(tintedShown(editor), (QList<std::pair<int, int>>{})) << row.name;
+    }
+}
+
+// Lines keep their formats while out of sight; whatever they were given
+// then, they show what they are now once they come back into sight.
+TEST_F(MarkupColouringTest, LinesBackInSightShowTheirColoursAsTheyAreNow)
+{
+    struct Row {
+        const char *name;
+        std::function<void(TDocEditor &, MarkupColouring &)> whileAway;
+        int line;  // the first line of "<B>x</B>"
+        std::optional<MarkupKind> kindShown;  // of its "<B"
+    };
+    const Row rows[] = {
+        {"colouring turned off", [](TDocEditor &, MarkupColouring &c) { c.setEnabled(false); }, 0, std::nullopt},
+        {"a comment opened above", [](TDocEditor &e, MarkupColouring &) {
+             QTextCursor(e.document()).insertText(u"<!--\n"_s); }, 1, MarkupKind::Comment},
+        {"the line grown long", [](TDocEditor &e, MarkupColouring &) {
+             QTextCursor line(e.document());
+             line.movePosition(QTextCursor::EndOfBlock);
+             line.insertText(QString(9000, u'y')); }, 0, MarkupKind::ElementName},
+    };
+    for (const Row &row : rows) {
+        colouring->setEnabled(true);
+        editor.setPlainText(QStringList(3000, u"<B>x</B>"_s).join(u'\n'));
+        editor.viewport()->repaint();
+        editor.moveCursor(QTextCursor::End);
+        editor.viewport()->repaint();
+        row.whileAway(editor, *colouring);
+        editor.moveCursor(QTextCursor::Start);
+        editor.viewport()->repaint();
+        const int at = editor.document()->findBlockByNumber(row.line).position() + 1;
+        EXPECT_EQ(shownColourAt(editor, at), row.kindShown ? colouring->colour(*row.kindShown) : QColor()) << row.name;
+        // A line drawn over keeps no formats of its own.
+        const QTextBlock first = editor.document()->findBlockByNumber(row.line);
+        if (first.length() > 8192) {
+            EXPECT_TRUE(first.layout()->formats().isEmpty()) << row.name;
+        }
+    }
+}
+
+// The view repaints only a line edited; an edit that changes the state the
+// lines after it start in has them repainted, and so recoloured, too.
+TEST_F(MarkupColouringTest, AnEditChangingTheStateAfterItRecoloursTheLinesBelow)
+{
+    editor.setPlainText(QStringList(5, u"<B>x</B>"_s).join(u'\n'));
+    editor.viewport()->repaint();
+    const EditRow rows[] = {
+        {"a comment opened", [](TDocEditor &e) { QTextCursor(e.document()).insertText(u"<!--"_s); },
+         MarkupKind::Comment},
+        {"closed a line below", [](TDocEditor &e) {
+             QTextCursor(e.document()->findBlockByNumber(1)).insertText(u"-->"_s); }, MarkupKind::ElementName},
+        {"a value left open", [](TDocEditor &e) {
+             QTextCursor(e.document()->findBlockByNumber(2)).insertText(u"<I CLASS=\""_s); },
+         MarkupKind::AttributeValue},
+    };
+    for (const EditRow &row : rows) {
+        row.edit(editor);
+        QCoreApplication::processEvents();
+        const int at = editor.document()->findBlockByNumber(4).position() + 1;
+        EXPECT_EQ(colourAt(at), colouring->colour(*row.kindShown)) << row.name;
+    }
 }
 
 } // namespace
