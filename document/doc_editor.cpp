@@ -257,3 +257,18 @@ void TDocEditor::insertFromMimeData(const QMimeData *source)
     setTextCursor(cursor);
     ensureCursorVisible();
 }
+
+QList<TDocEditor::ShownBlock> TDocEditor::shownBlocks() const
+{
+    // Each rectangle follows from the one above, as the editor paints them:
+    // blockBoundingGeometry() would walk down from the first line each time.
+    QList<ShownBlock> shown;
+    QPointF offset = contentOffset();
+    const qreal bottom = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= bottom; block = block.next()) {
+        const QRectF rect = blockBoundingRect(block).translated(offset);
+        shown.append({block, rect});
+        offset.ry() += rect.height();
+    }
+    return shown;
+}

@@ -64,12 +64,21 @@ public:
     void commitComposition();
     bool isComposing() const { return !m_preedit.isEmpty(); }
 
-    // For what is drawn beside or over the text (line numbers, colouring).
-    QTextBlock firstShownBlock() const { return firstVisibleBlock(); }
+    // For what is drawn beside or over the text (line numbers, colouring):
+    // the lines in sight, top to bottom, with their rectangles in the
+    // viewport (a hidden line has an empty one).
+    struct ShownBlock {
+        QTextBlock block;
+        QRectF rect;
+    };
+    QList<ShownBlock> shownBlocks() const;
+    // One line's rectangle in the viewport (worked out down from the first
+    // line in sight: for many lines, shownBlocks()).
     QRectF shownBlockRect(const QTextBlock &block) const
     {
         return blockBoundingGeometry(block).translated(contentOffset());
     }
+    QTextBlock firstShownBlock() const { return firstVisibleBlock(); }
     void setLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
 
 Q_SIGNALS:

@@ -74,10 +74,10 @@ void LineGutter::paintEvent(QPaintEvent *event)
     painter.setFont(m_editor->font());
     const int right = width() - m_editor->fontMetrics().horizontalAdvance(QLatin1Char('9')) / 2;
     const int lineHeight = m_editor->fontMetrics().height();
-    QTextBlock block = m_editor->firstShownBlock();
-    int number = block.blockNumber() + 1;
-    for (; block.isValid(); block = block.next(), ++number) {
-        const QRectF rect = m_editor->shownBlockRect(block);
+    const QList<TDocEditor::ShownBlock> shown = m_editor->shownBlocks();
+    int number = shown.isEmpty() ? 0 : shown.first().block.blockNumber();
+    for (const auto &[block, rect] : shown) {
+        ++number;
         if (rect.top() > event->rect().bottom())
             break;
         if (!block.isVisible() || rect.bottom() < event->rect().top())

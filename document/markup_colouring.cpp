@@ -149,13 +149,8 @@ void MarkupColouring::colourLine(const QTextBlock &block, const FormatRanges &ou
 
 void MarkupColouring::clearShown(const QRect &painted)
 {
-    for (QTextBlock block = m_editor->firstShownBlock(); block.isValid(); block = block.next()) {
-        if (!block.isVisible())
-            continue;
-        const QRectF rect = m_editor->shownBlockRect(block);
-        if (rect.top() > painted.bottom())
-            break;
-        if (rect.bottom() >= painted.top())
+    for (const auto &[block, rect] : m_editor->shownBlocks()) {
+        if (block.isVisible() && rect.bottom() >= painted.top() && rect.top() <= painted.bottom())
             colourLine(block, {});
     }
 }
@@ -227,6 +222,8 @@ void MarkupColouring::colourEditedLine(const QTextBlock &block)
     QList<MarkupSpan> spans;
     tokenizeLine(block.text(), stateBefore(block), &spans);
     colourLine(block, formatsOf(block, spans));
+    m_editedLine = block;
+    m_editedRevision = m_editor->document()->revision();
 }
 
 MarkupColouring::FormatRanges MarkupColouring::formatsOf(const QTextBlock &block,
@@ -324,24 +321,33 @@ std::pair<qsizetype, qsizetype> MarkupColouring::shownPart(const QTextBlock &blo
 
 void MarkupColouring::refresh(const QRect &painted)
 {
-    const QRectF sight = m_editor->viewport()->rect();
+    if (m_editedRevision == m_editor->document()->revision() && m_editedLine.isValid()) {
+        // The view repaints an edited line with a pixel or two around it.
+        const QRectF line = m_editor->shownBlockRect(m_editedLine).adjusted(0, -2, 0, 2);
+        if (line.top() <= painted.top() && QRectF(painted).bottom() <= line.bottom())
+            return;
+    }
     struct Shown {
         QTextBlock block;
+        int at;
         qsizetype from;
         qsizetype to;
         bool painted;
     };
     QList<Shown> shown;
     QList<qsizetype> key{m_editor->document()->revision(), painted.top(), painted.bottom()};
-    for (QTextBlock block = m_editor->firstShownBlock(); block.isValid(); block = block.next()) {
-        if (!block.isVisible())
-            continue;
-        const QRectF rect = m_editor->shownBlockRect(block);
-        if (rect.top() > sight.bottom())
-            break;
-        const auto [from, to] = shownPart(block, rect);
-        shown.append({block, from, to, rect.bottom() >= painted.top() && rect.top() <= painted.bottom()});
-        key << block.position() << from << to;
+    const QList<TDocEditor::ShownBlock> inSight = m_editor->shownBlocks();
+    // Lines follow each other, so their positions do too (each position()
+    // would search the document).
+    int at = inSight.isEmpty() ? 0 : inSight.first().block.position();
+    for (const auto &[block, rect] : inSight) {
+        const int length = block.length();
+        if (block.isVisible()) {
+            const auto [from, to] = shownPart(block, rect);
+            shown.append({block, at, from, to, rect.bottom() >= painted.top() && rect.top() <= painted.bottom()});
+            key << at << from << to;
+        }
+        at += length;
     }
     if (key == m_builtFor)
         return;
@@ -363,7 +369,7 @@ void MarkupColouring::refresh(const QRect &painted)
             selections.append(tint);
     }
     for (const Shown &line : std::as_const(shown)) {
-        const auto kept = last.constFind(line.block.position());
+        const auto kept = last.constFind(line.at);
         if (!line.painted) {
             if (kept != last.cend()) {
                 lines.append(m_lines.at(*kept));

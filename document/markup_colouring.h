@@ -4,13 +4,13 @@
 
 #include <QColor>
 #include <QObject>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
 #include <array>
 #include <optional>
 
 class TDocEditor;
-class QTextBlock;
 
 // Colours the markup of the lines an editor shows, and tints a range (the
 // partner tag) on request.
@@ -86,6 +86,10 @@ private:
     QList<QTextEdit::ExtraSelection> m_tinted;
     // What the coloured spans were built for; the same again skips the build.
     QList<qsizetype> m_builtFor;
+    // The line an edit coloured, at the document's revision after it: the
+    // paint that follows, of that line alone, has nothing left to do.
+    QTextBlock m_editedLine;
+    int m_editedRevision = -1;
     // The spans of each line shown, and what they were worked out from.
     struct ColouredLine {
         QTextCursor start;

@@ -12,10 +12,8 @@
 inline QList<std::tuple<int, int, QRgb>> shownColours(const TDocEditor &editor)
 {
     QList<std::tuple<int, int, QRgb>> spans;
-    const QRectF sight = editor.viewport()->rect();
-    for (QTextBlock block = editor.firstShownBlock(); block.isValid(); block = block.next()) {
-        if (editor.shownBlockRect(block).top() > sight.bottom())
-            break;
+    for (const TDocEditor::ShownBlock &shown : editor.shownBlocks()) {
+        const QTextBlock &block = shown.block;
         for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
             if (range.format.hasProperty(QTextFormat::ForegroundBrush))
                 spans.append({block.position() + range.start, block.position() + range.start + range.length,
