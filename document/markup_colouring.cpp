@@ -92,6 +92,8 @@ void MarkupColouring::setEnabled(bool on)
     } else {
         clearShown(m_editor->viewport()->rect());
         m_editor->setExtraSelections(m_tinted);
+        // Lines' formats change unseen by the view.
+        m_editor->viewport()->update();
     }
 }
 

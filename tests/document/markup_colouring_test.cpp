@@ -5,6 +5,7 @@
 #include "support/shown_colours.h"
 
 #include <QInputMethodEvent>
+#include <QPaintEvent>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
@@ -296,6 +297,31 @@ TEST_F(MarkupColouringTest, AnEditChangingTheStateAfterItRecoloursTheLinesBelow)
         QCoreApplication::processEvents();
         const int at = editor.document()->findBlockByNumber(4).position() + 1;
         EXPECT_EQ(colourAt(at), colouring->colour(*row.kindShown)) << row.name;
+    }
+}
+
+// Formats change unseen by the view: switching colouring has every line
+// shown painted again.
+TEST_F(MarkupColouringTest, SwitchingColouringRepaintsEveryLineShown)
+{
+    struct PaintedRegion : QObject {
+        QRegion region;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent *>(event)->region();
+            return false;
+        }
+    } painted;
+    editor.setPlainText(QStringList(5, u"<B>x</B>"_s).join(u'\n'));
+    editor.viewport()->repaint();
+    editor.viewport()->installEventFilter(&painted);
+    for (const bool on : {false, true}) {
+        painted.region = {};
+        EditorView::of(&editor)->apply({.colourTags = on});
+        QCoreApplication::processEvents();
+        for (const auto &[block, rect] : editor.shownBlocks())
+            EXPECT_TRUE(painted.region.contains(rect.toRect())) << "line " << block.blockNumber() + 1 << " on " << on;
     }
 }
 
