@@ -24,8 +24,8 @@ private:
 
     TDocEditor *m_editor;
     MarkupColouring *m_colouring;
-    // Started once for a run of caret moves, not at every one: setting a
-    // timer again costs a keystroke more than all the rest of the marking.
+    // Started once for a run of caret moves, not again at every one; on
+    // running out it waits on if the caret moved meanwhile.
     QTimer m_delay;
     QElapsedTimer m_sinceMove;
     bool m_enabled = false;
