@@ -239,6 +239,21 @@ TEST_F(MarkupColouringTest, ThePartnerTintLiesOverTheColours)
     }
 }
 
+// Caret moves in quick succession are marked once the caret stops, where it stopped.
+TEST_F(MarkupColouringTest, TheTintFollowsTheCaretOnceItStops)
+{
+    editor.setPlainText(u"<B>x</B><I>y</I>"_s);
+    const QList<std::pair<int, int>> italic = {{8, 11}, {12, 16}};
+    for (const int position : {1, 5, 9}) {
+        QTextCursor caret = editor.textCursor();
+        caret.setPosition(position);
+        editor.setTextCursor(caret);
+    }
+    for (int tries = 0; tries < 100 && tintedShown(editor) != italic; ++tries)
+        QTest::qWait(20);
+    EXPECT_EQ(tintedShown(editor), italic);
+}
+
 // Lines keep their formats while out of sight; whatever they were given
 // then, they show what they are now once they come back into sight.
 TEST_F(MarkupColouringTest, LinesBackInSightShowTheirColoursAsTheyAreNow)
