@@ -4,9 +4,8 @@
 #include "document/line_formats.h"
 
 #include <QEvent>
-#include <QPaintEvent>
 #include <QHash>
-#include <QScrollBar>
+#include <QPaintEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -167,21 +166,23 @@ void MarkupColouring::contentsChanged(int position, int, int added)
     m_builtFor.clear();
     const QTextBlock first = doc->findBlock(position);
     const int firstNumber = first.isValid() ? first.blockNumber() : 0;
+    std::optional<MarkupState> firstEnd;
     if (firstNumber <= m_trusted && first == doc->findBlock(qMax(position, position + added - 1)))
-        colourEditedLine(first);
+        firstEnd = colourEditedLine(first);
     const int lastChanged = doc->findBlock(qMin(position + added, doc->characterCount() - 1)).blockNumber();
     // The view repaints the lines edited; the lines after them need it too
     // when the state they start in may have changed. Past the trusted lines
     // none is coloured yet, unless it follows a very long line, whose end
     // state waits (and which fills the view anyway).
     const bool laterLinesMayChange = firstNumber < m_trusted
-                                             ? retrust(first, lastChanged, m_trusted + (m_blockCount - oldCount))
+                                             ? retrust(first, lastChanged, m_trusted + (m_blockCount - oldCount), firstEnd)
                                              : first.length() > longLine;
     if (laterLinesMayChange)
         m_editor->viewport()->update();
 }
 
-bool MarkupColouring::retrust(const QTextBlock &first, int lastChanged, int trustedAfter)
+bool MarkupColouring::retrust(const QTextBlock &first, int lastChanged, int trustedAfter,
+                              std::optional<MarkupState> firstEnd)
 {
     // Past the lines shown, the rest waits until it is shown.
     const QTextBlock shown = m_editor->firstShownBlock();
@@ -199,7 +200,7 @@ bool MarkupColouring::retrust(const QTextBlock &first, int lastChanged, int trus
             return stateAfterChanged;
         }
         const int kept = block.userState();
-        state = tokenizeLine(block.text(), state);
+        state = number == firstNumber && firstEnd ? *firstEnd : tokenizeLine(block.text(), state);
         block.setUserState(state.packed());
         if (number == lastChanged)
             stateAfterChanged = kept != state.packed();
@@ -216,16 +217,17 @@ bool MarkupColouring::retrust(const QTextBlock &first, int lastChanged, int trus
     return stateAfterChanged;
 }
 
-void MarkupColouring::colourEditedLine(const QTextBlock &block)
+std::optional<MarkupState> MarkupColouring::colourEditedLine(const QTextBlock &block)
 {
     // A line not laid out yet is not in sight; one too long waits for the paint.
     if (block.length() > longLine || block.layout()->lineCount() == 0)
-        return;
+        return std::nullopt;
     QList<MarkupSpan> spans;
-    tokenizeLine(block.text(), stateBefore(block), &spans);
+    const MarkupState end = tokenizeLine(block.text(), stateBefore(block), &spans);
     colourLine(block, formatsOf(block, spans));
     m_editedLine = block;
     m_editedRevision = m_editor->document()->revision();
+    return end;
 }
 
 MarkupColouring::FormatRanges MarkupColouring::formatsOf(const QTextBlock &block,
@@ -359,9 +361,10 @@ void MarkupColouring::refresh(const QRect &painted)
     // keeps its colours: the spans' cursors have followed every edit around
     // it, and formats belong to the line. A line not painted now keeps them
     // as they are: whatever changes its colours repaints it.
+    QList<ColouredLine> previous = std::move(m_lines);
     QHash<int, qsizetype> last;
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        last.insert(m_lines.at(i).start.position(), i);
+    for (qsizetype i = 0; i < previous.size(); ++i)
+        last.insert(previous.at(i).start.position(), i);
     QList<ColouredLine> lines;
     lines.reserve(shown.size());
     // A short line has its tint among its formats; a long one has it drawn over.
@@ -372,15 +375,15 @@ void MarkupColouring::refresh(const QRect &painted)
     }
     for (const Shown &line : std::as_const(shown)) {
         const auto kept = last.constFind(line.at);
+        ColouredLine *was = kept != last.cend() ? &previous[*kept] : nullptr;
         if (!line.painted) {
-            if (kept != last.cend()) {
-                lines.append(m_lines.at(*kept));
-                selections += lines.last().spans;
+            if (was) {
+                selections += was->spans;
+                lines.append(std::move(*was));
             }
             continue;
         }
-        ColouredLine coloured = colouredLine(line.block, line.from, line.to,
-                                             kept != last.cend() ? &m_lines.at(*kept) : nullptr);
+        ColouredLine coloured = colouredLine(line.block, line.from, line.to, was);
         selections += coloured.spans;
         lines.append(std::move(coloured));
     }
@@ -392,7 +395,7 @@ void MarkupColouring::refresh(const QRect &painted)
 }
 
 MarkupColouring::ColouredLine MarkupColouring::colouredLine(const QTextBlock &block, qsizetype from, qsizetype to,
-                                                            const ColouredLine *was)
+                                                            ColouredLine *was)
 {
     const MarkupState before = stateBefore(block);
     const int at = block.position();
@@ -409,7 +412,7 @@ MarkupColouring::ColouredLine MarkupColouring::colouredLine(const QTextBlock &bl
     if (was && was->before == before && was->from == from && was->tints == m_tintCount && was->text == text
         && (isLong ? spansWithin(was->spans, at, at + int(text.size()))
                    : block.layout()->formats() == besideComposition(block.layout(), was->formats)))
-        return *was;
+        return std::move(*was);
 
     QList<MarkupSpan> spans;
     tokenizeLine(text, before, &spans, from, to);

@@ -53,9 +53,10 @@ private:
     void contentsChanged(int position, int removed, int added);
     // Works out the end states again from the line `first`, where an edit
     // began, until they meet the ones kept (the blocks after the edit up to
-    // `trustedAfter` were trusted). Returns whether the state after the
-    // line `lastChanged` changed.
-    bool retrust(const QTextBlock &first, int lastChanged, int trustedAfter);
+    // `trustedAfter` were trusted); `firstEnd` is the end state of `first`
+    // when it is known already. Returns whether the state after the line
+    // `lastChanged` changed.
+    bool retrust(const QTextBlock &first, int lastChanged, int trustedAfter, std::optional<MarkupState> firstEnd);
     void trustUpTo(int blockNumber);
     void pickColours();
     using FormatRanges = QList<QTextLayout::FormatRange>;
@@ -66,7 +67,8 @@ private:
     void colourLine(const QTextBlock &block, const FormatRanges &ours);
     // Colours the line an edit changed before it is laid out again, so the
     // paint that follows need not lay it out a second time.
-    void colourEditedLine(const QTextBlock &block);
+    // Returns the line's end state, if it was coloured.
+    std::optional<MarkupState> colourEditedLine(const QTextBlock &block);
     // Takes colours off the lines shown in `painted`, once colouring is off.
     void clearShown(const QRect &painted);
     // The part of `block` in sight: all of it, or for a very long line the
@@ -104,7 +106,7 @@ private:
     QList<ColouredLine> m_lines;
     // The colours of the part [from, to) of `block`: those of `was` again if
     // nothing they came from changed.
-    ColouredLine colouredLine(const QTextBlock &block, qsizetype from, qsizetype to, const ColouredLine *was);
+    ColouredLine colouredLine(const QTextBlock &block, qsizetype from, qsizetype to, ColouredLine *was);
     // Counts the changes of the tinted ranges, which the lines' colours follow.
     int m_tintCount = 0;
 };
