@@ -184,21 +184,14 @@ TEST_F(MarkupColouringTest, ComposedTextKeepsItsFormatAndTheColoursGoAroundIt)
     }
 }
 
-// Ranges drawn with the partner tint (a background and no colour of its
-// own), in document positions, among the formats of the lines shown and
-// the selections drawn over them.
+// Ranges drawn with the partner tint: a background and no colour of its own.
 QList<std::pair<int, int>> tintedShown(const TDocEditor &editor)
 {
     QList<std::pair<int, int>> tinted;
-    for (QTextBlock block = editor.firstShownBlock(); block.isValid(); block = block.next()) {
-        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
-            if (range.format.hasProperty(QTextFormat::BackgroundBrush))
-                tinted.append({block.position() + range.start, block.position() + range.start + range.length});
-        }
-    }
-    for (const QTextEdit::ExtraSelection &s : editor.extraSelections()) {
-        if (!s.format.hasProperty(QTextFormat::ForegroundBrush))
-            tinted.append({s.cursor.selectionStart(), s.cursor.selectionEnd()});
+    for (const QTextLayout::FormatRange &range : shownFormats(editor)) {
+        if (range.format.hasProperty(QTextFormat::BackgroundBrush)
+            && !range.format.hasProperty(QTextFormat::ForegroundBrush))
+            tinted.append({range.start, range.start + range.length});
     }
     std::sort(tinted.begin(), tinted.end());
     return tinted;

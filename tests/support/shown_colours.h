@@ -6,23 +6,29 @@
 
 #include <tuple>
 
-// Every coloured span drawn in the lines an editor shows, as (start, end,
-// colour) in document positions: a line's layout formats, then the extra
-// selections drawn over the text.
+// Every format drawn in the lines an editor shows, in document positions:
+// the lines' layout formats, then the extra selections drawn over the text.
+inline QList<QTextLayout::FormatRange> shownFormats(const TDocEditor &editor)
+{
+    QList<QTextLayout::FormatRange> drawn;
+    for (const TDocEditor::ShownBlock &shown : editor.shownBlocks()) {
+        for (QTextLayout::FormatRange range : shown.block.layout()->formats()) {
+            range.start += shown.block.position();
+            drawn.append(range);
+        }
+    }
+    for (const QTextEdit::ExtraSelection &s : editor.extraSelections())
+        drawn.append({s.cursor.selectionStart(), s.cursor.selectionEnd() - s.cursor.selectionStart(), s.format});
+    return drawn;
+}
+
+// The coloured spans among them, as (start, end, colour).
 inline QList<std::tuple<int, int, QRgb>> shownColours(const TDocEditor &editor)
 {
     QList<std::tuple<int, int, QRgb>> spans;
-    for (const TDocEditor::ShownBlock &shown : editor.shownBlocks()) {
-        const QTextBlock &block = shown.block;
-        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
-            if (range.format.hasProperty(QTextFormat::ForegroundBrush))
-                spans.append({block.position() + range.start, block.position() + range.start + range.length,
-                              range.format.foreground().color().rgb()});
-        }
-    }
-    for (const QTextEdit::ExtraSelection &s : editor.extraSelections()) {
-        if (s.format.hasProperty(QTextFormat::ForegroundBrush))
-            spans.append({s.cursor.selectionStart(), s.cursor.selectionEnd(), s.format.foreground().color().rgb()});
+    for (const QTextLayout::FormatRange &range : shownFormats(editor)) {
+        if (range.format.hasProperty(QTextFormat::ForegroundBrush))
+            spans.append({range.start, range.start + range.length, range.format.foreground().color().rgb()});
     }
     return spans;
 }
