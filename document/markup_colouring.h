@@ -66,8 +66,8 @@ private:
     // Gives a short line the formats `ours`, unless it has them already.
     void colourLine(const QTextBlock &block, const FormatRanges &ours);
     // Colours the line an edit changed before it is laid out again, so the
-    // paint that follows need not lay it out a second time.
-    // Returns the line's end state, if it was coloured.
+    // paint that follows need not lay it out a second time; returns the
+    // line's end state, if it was coloured.
     std::optional<MarkupState> colourEditedLine(const QTextBlock &block);
     // Takes colours off the lines shown in `painted`, once colouring is off.
     void clearShown(const QRect &painted);
@@ -104,8 +104,8 @@ private:
         QList<QTextEdit::ExtraSelection> spans;
     };
     QList<ColouredLine> m_lines;
-    // The colours of the part [from, to) of `block`: those of `was` again if
-    // nothing they came from changed.
+    // The colours of the part [from, to) of `block`: those of `was`, moved
+    // out of it, if nothing they came from changed.
     ColouredLine colouredLine(const QTextBlock &block, qsizetype from, qsizetype to, ColouredLine *was);
     // Counts the changes of the tinted ranges, which the lines' colours follow.
     int m_tintCount = 0;
